@@ -1,0 +1,41 @@
+# Helpers shared by every folder of the toolkit.
+
+# nct_test(NAME SOURCES... LIBS...): one GoogleTest executable, registered as one CTest
+# test. In the windows preset it runs under Wine through the emulator of the toolchain file.
+function(nct_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT NCT_TESTS)
+        return()
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+# nct_window_test(NAME SOURCES... LIBS...): a window test; Windows only.
+function(nct_window_test name)
+    if(WIN32)
+        nct_test(${name} ${ARGN})
+        # Window tests share one display and one wineserver; running them one at a time
+        # keeps focus and message-box timing out of each other's way.
+        if(NCT_TESTS)
+            set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+        endif()
+    endif()
+endfunction()
+
+# nct_program(NAME RC_FILE SOURCES... LIBS...): a deliverable Windows program, one
+# self-contained .exe with the toolkit's manifest, version and icon resources.
+function(nct_program name)
+    cmake_parse_arguments(ARG "" "DESCRIPTION;ICON" "SOURCES;LIBS" ${ARGN})
+    set(NCT_PROGRAM_NAME ${name})
+    set(NCT_PROGRAM_DESCRIPTION "${ARG_DESCRIPTION}")
+    set(NCT_PROGRAM_ICON "${ARG_ICON}")
+    configure_file(${PROJECT_SOURCE_DIR}/desktop/resources/program.rc.in
+                   ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc @ONLY)
+    add_executable(${name} WIN32 ${ARG_SOURCES} ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_link_options(${name} PRIVATE -municode)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/desktop/resources)
+endfunction()

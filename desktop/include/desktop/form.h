@@ -1,0 +1,153 @@
+#pragma once
+// A window built from its control table. Each program describes its window as data (a
+// FormSpec whose rows read like the program's control table) and Form turns it into real
+// Win32 controls: twips to pixels at the window's DPI, fonts, tool tips, tab order, option
+// groups, frames and lines. The automation contract holds for every form: the control in
+// row N of the table (its tab index) has the control ID 1000 + N.
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace desktop {
+
+enum class Kind {
+    command_button,     // BUTTON, BS_PUSHBUTTON
+    label,              // STATIC, SS_NOTIFY so that its tool tip shows
+    text_box,           // EDIT, single line
+    read_only_text_box, // EDIT, ES_READONLY: shows text and takes focus
+    option_button,      // BUTTON, BS_AUTORADIOBUTTON, grouped by its container
+    frame,              // BUTTON, BS_GROUPBOX
+    combo_box,          // COMBOBOX, CBS_DROPDOWN (editable)
+    drive_list,         // COMBOBOX, CBS_DROPDOWNLIST
+    folder_list,        // LISTBOX with strings, owner-drawn by its program
+    file_list,          // LISTBOX with strings
+};
+
+struct Font {
+    std::wstring_view face;
+    double points = 12;
+    bool bold = false;
+    bool underline = false;
+};
+
+struct Control {
+    std::wstring_view name;
+    Kind kind;
+    std::wstring_view caption; // caption or initial text
+    std::wstring_view tool_tip;
+    int left, top, width, height; // twips, relative to the container
+    Font font;
+    std::wstring_view container = {}; // the frame it lies in; empty for the window itself
+    bool selected = false;            // an option button that starts selected
+};
+
+struct Line {
+    std::wstring_view name;
+    int x1, y1, x2, y2; // twips
+};
+
+struct FormSpec {
+    std::wstring_view window_class;
+    std::wstring_view caption;
+    int client_width, client_height; // twips
+    Font font;                       // the window's own font
+    int icon_resource = 1;
+    int line_width = 1; // pixels at 96 DPI
+    std::span<const Control> controls;
+    std::span<const Line> lines;
+};
+
+inline constexpr int first_control_id = 1000;
+
+// What a form shows its user in a message box: text, style (0 OK, 1 OK and Cancel), title;
+// returns the button code (1 OK, 2 Cancel). Tests put a scripted fake in its place.
+using MessageBoxFunction =
+    std::function<int(std::wstring_view text, int style, std::wstring_view title)>;
+
+class Form {
+public:
+    explicit Form(const FormSpec& spec);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND window() const { return window_; }
+    HWND control(std::wstring_view name) const;
+    int control_id(std::wstring_view name) const;
+
+    std::wstring text(std::wstring_view name) const;
+    void set_text(std::wstring_view name, std::wstring_view text);
+    bool is_selected(std::wstring_view name) const; // an option button's state
+
+    // Handlers of one control's notification (BN_CLICKED, LBN_DBLCLK, CBN_SELCHANGE, ...).
+    void on_command(std::wstring_view name, WORD notification, std::function<void()> handler);
+    void on_click(std::wstring_view name, std::function<void()> handler) {
+        on_command(name, BN_CLICKED, std::move(handler));
+    }
+    // A handler of a window message (WM_SIZE, WM_DRAWITEM, WM_CLOSE, ...); returning a
+    // value stops default processing.
+    using MessageHandler = std::function<std::optional<LRESULT>(WPARAM, LPARAM)>;
+    void on_message(UINT message, MessageHandler handler);
+
+    // Places in twips, for layout rules; the form converts them at the current DPI.
+    RECT bounds(std::wstring_view name) const; // left, top, right, bottom in twips
+    void set_bounds(std::wstring_view name, int left, int top, int width, int height);
+    Line line(std::wstring_view name) const;
+    void set_line(std::wstring_view name, int x1, int y1, int x2, int y2);
+
+    int dpi() const { return dpi_; }
+    int to_pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+    int to_twips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
+
+    int message_box(std::wstring_view text, int style, std::wstring_view title);
+    void set_message_box(MessageBoxFunction function) { message_box_ = std::move(function); }
+
+    // Shows the window and gives the focus to the first control that takes it.
+    void show(int show_command = SW_SHOWNORMAL);
+    // Ends the program the way its Exit button does.
+    void close();
+
+private:
+    struct Placed {
+        const Control* spec;
+        HWND handle;
+        RECT twips; // relative to the client area
+    };
+    static LRESULT CALLBACK window_procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void create_controls();
+    void apply_dpi(int dpi);
+    void place(const Placed& placed);
+    void paint_lines(HDC dc);
+    HFONT font(const Font& font);
+    const Placed& find(std::wstring_view name) const;
+    Placed& find(std::wstring_view name);
+    void select_option(const Placed& chosen);
+
+    FormSpec spec_;
+    HWND window_ = nullptr;
+    HWND tool_tips_ = nullptr;
+    int dpi_ = 96;
+    bool ends_program_ = true;
+    std::vector<Placed> controls_;
+    std::vector<Line> lines_;
+    std::map<std::wstring, HFONT, std::less<>> fonts_;
+    std::map<std::pair<int, WORD>, std::function<void()>> commands_;
+    std::map<UINT, MessageHandler> messages_;
+    MessageBoxFunction message_box_;
+};
+
+// The message loop of a program's one window; returns when the window is closed.
+int run_message_loop(const Form& form);
+
+// The user's decimal separator (Control Panel, Region).
+wchar_t user_decimal_separator();
+
+} // namespace desktop

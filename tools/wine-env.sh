@@ -1,0 +1,59 @@
+# Wine set-up shared by tools/run, tools/test and tools/wine-exec. Source it, then call
+# nct_wine_ready PREFIX_NAME. Everything here is idempotent and safe to run concurrently.
+
+nct_cache_dir="${XDG_CACHE_HOME:-$HOME/.cache}/nc-toolkit"
+# The virtual display of the tests; a fixed number so every test of a run shares it.
+nct_test_display=":77"
+
+export WINEDEBUG=-all
+# No Mono or Gecko installer dialogs: the programs need neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Starts an Xvfb on $nct_test_display unless one answers there already.
+nct_start_test_display() {
+    local number="${nct_test_display#:}"
+    local lock="/tmp/.X${number}-lock"
+    if [ -f "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; then
+        return 0
+    fi
+    rm -f "$lock" "/tmp/.X11-unix/X${number}"
+    setsid Xvfb "$nct_test_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local waited=0
+    until [ -e "/tmp/.X11-unix/X${number}" ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+        if [ "$waited" -gt 100 ]; then
+            echo "Xvfb did not start on $nct_test_display" >&2
+            return 1
+        fi
+    done
+}
+
+nct_stop_test_display() {
+    local lock="/tmp/.X${nct_test_display#:}-lock"
+    [ -f "$lock" ] && kill "$(tr -d ' ' <"$lock")" 2>/dev/null
+    return 0
+}
+
+# Makes the prefix $nct_cache_dir/wine-NAME once and exports WINEPREFIX for it.
+nct_wine_ready() {
+    export WINEPREFIX="$nct_cache_dir/wine-$1"
+    mkdir -p "$nct_cache_dir"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.nct-ready" ]; then
+            echo "Making the Wine prefix $WINEPREFIX (once)..." >&2
+            rm -rf "$WINEPREFIX"
+            wineboot --init >/dev/null 2>&1
+            wineserver -w
+            # A crash fails the test instead of waiting on a dialog.
+            wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+            # No window manager under Xvfb: unmanaged windows close their message boxes at once.
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+            wineserver -w
+            touch "$WINEPREFIX/.nct-ready"
+        fi
+    ) 9>"$nct_cache_dir/wine-$1.lock"
+}
