@@ -1,0 +1,111 @@
+#include "commands/commands.h"
+
+#include "commands/command_lines.h"
+
+namespace workbench {
+
+namespace {
+
+constexpr std::wstring_view install_prompt = L"Enter PostProcessor name";
+constexpr std::wstring_view install_title = L"Install PostProcessor";
+constexpr std::wstring_view help_prompt = L"Enter MAJOR or Major word:";
+constexpr std::wstring_view help_title = L"Syntax HELP";
+
+} // namespace
+
+void Commands::tell(std::wstring_view text) {
+    shell_.message_box(text, ok_only, program_title);
+}
+
+bool Commands::confirm(std::wstring_view text) {
+    state_.answer = static_cast<short>(shell_.message_box(text, ok_cancel, program_title));
+    return state_.answer == ok_button;
+}
+
+std::optional<unsigned long> Commands::start(const CommandLine& line) {
+    if (const auto hazard = interpreter_hazard(line)) {
+        tell(*hazard);
+        return std::nullopt;
+    }
+    const auto started = shell_.start(line);
+    if (!started.task_id) {
+        tell(L"The program could not be started:\n" + line.text() + L"\n" + started.failure);
+        return std::nullopt;
+    }
+    return started.task_id;
+}
+
+bool Commands::run(const CommandLine& line) {
+    const auto task_id = start(line);
+    if (task_id) state_.task_id = std::to_wstring(*task_id);
+    return task_id.has_value();
+}
+
+bool Commands::confirm_and_delete(std::wstring_view confirmation, const std::wstring& path) {
+    // The path may name a file the list no longer shows (a remembered name in another
+    // folder) or none at all (a post-processor without its extension): show it, never guess.
+    if (!shell_.is_file(path)) {
+        tell(L"There is no file\n" + path + L"\nNothing was deleted.");
+        return false;
+    }
+    if (!confirm(std::wstring(confirmation) + L"\n" + path)) return false;
+    if (const auto failure = shell_.delete_file(path))
+        tell(L"The file\n" + path + L"\ncould not be deleted: " + *failure);
+    return true;
+}
+
+void Commands::post() {
+    const auto cl = cl_pieces(panes_.cl_folder(), state_.cl_file);
+    if (confirm(L"Select File & PostProcessor")) {
+        if (run(post_command(panes_.pp_folder(), state_.pp_name, cl)))
+            tell(L"Result = " + state_.task_id);
+    }
+    // Narrowed whatever the answer: the post-processor's outputs share the base name.
+    panes_.set_cl_pattern(cl.base_name + L".*");
+}
+
+void Commands::user(int number) {
+    const auto cl = cl_pieces(panes_.cl_folder(), state_.cl_file);
+    if (!confirm(L"Select File")) return;
+    if (run(user_command(number, panes_.pp_folder(), state_.pp_name, cl))) panes_.reread_cl_files();
+}
+
+void Commands::edit() {
+    if (state_.cl_file.empty()) {
+        tell(L"File must be selected!");
+        return;
+    }
+    if (run(edit_command(joined_path(panes_.cl_folder(), state_.cl_file))))
+        tell(L"Result = " + state_.task_id);
+}
+
+void Commands::delete_cl_file() {
+    if (confirm_and_delete(L"Selected file will be Deleted !!",
+                           joined_path(panes_.cl_folder(), state_.cl_file)))
+        panes_.reread_cl_files();
+}
+
+void Commands::open_users_guide() {
+    start(users_guide_command()); // its task id is not kept in TaskId
+}
+
+void Commands::install_pp() {
+    const auto name = shell_.input_box(install_prompt, install_title);
+    if (name.empty()) return;
+    if (!run(install_command(panes_.pp_folder(), name))) return;
+    tell(L"PostProcessor installed.");
+    panes_.reread_pp_files();
+}
+
+void Commands::remove_pp() {
+    if (confirm_and_delete(L"Selected PostProcessor will be Deleted !!",
+                           joined_path(panes_.pp_folder(), state_.pp_name)))
+        panes_.reread_pp_files();
+}
+
+void Commands::pp_help() {
+    const auto word = shell_.input_box(help_prompt, help_title);
+    run(syntax_help_command(panes_.pp_folder(), state_.pp_name, word));
+}
+
+} // namespace workbench

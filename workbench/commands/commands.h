@@ -1,0 +1,45 @@
+#pragma once
+// The workbench's command buttons, one operation each, acting on the window state and the
+// panes and reaching the outside world only through the Shell.
+
+#include "commands/panes.h"
+#include "commands/shell.h"
+#include "core/window_state.h"
+
+#include <string>
+#include <string_view>
+
+namespace workbench {
+
+inline constexpr std::wstring_view program_title = L"Plexo";
+
+class Commands {
+public:
+    Commands(WindowState& state, Panes& panes, Shell& shell)
+        : state_(state), panes_(panes), shell_(shell) {}
+
+    void post();             // CmdPost
+    void user(int number);   // CmdUser1 to CmdUser3
+    void edit();             // CmdEdit, and a double-click in FilAPT
+    void delete_cl_file();   // CmdDelete
+    void open_users_guide(); // CmdPrint
+    void install_pp();       // CmdInsPP
+    void remove_pp();        // CmdDelPP
+    void pp_help();          // CmdHelp
+
+private:
+    void tell(std::wstring_view text);    // a message box with OK only
+    bool confirm(std::wstring_view text); // OK and Cancel, the answer kept in Answer; true on OK
+    // Starts the line, or tells the user why not; the task id when it started.
+    std::optional<unsigned long> start(const CommandLine& line);
+    // Starts the line and keeps its task id in TaskId; false when it did not start.
+    bool run(const CommandLine& line);
+    // Deletes the file at path once the user confirmed it; true when the user said OK.
+    bool confirm_and_delete(std::wstring_view confirmation, const std::wstring& path);
+
+    WindowState& state_;
+    Panes& panes_;
+    Shell& shell_;
+};
+
+} // namespace workbench

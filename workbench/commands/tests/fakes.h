@@ -1,0 +1,82 @@
+#pragma once
+// A scripted Shell and Panes that write everything asked of them into one log, in order.
+
+#include "commands/panes.h"
+#include "commands/shell.h"
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace workbench::testing {
+
+using Log = std::vector<std::wstring>;
+
+class FakeShell : public Shell {
+public:
+    explicit FakeShell(Log& log) : log_(log) {}
+
+    std::deque<int> answers;         // button codes, in order; OK when none is left
+    std::deque<std::wstring> inputs; // input box results, in order; "" when none is left
+    unsigned long next_task_id = 2468;
+    std::wstring start_failure;                    // when set, every start fails with it
+    std::set<std::wstring> files;                  // the paths that name a file
+    std::map<std::wstring, std::wstring> refusals; // path -> reason its deletion fails
+    std::vector<CommandLine> started;
+
+    int message_box(std::wstring_view text, int style, std::wstring_view title) override {
+        log_.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " +
+                       std::wstring(text));
+        if (answers.empty()) return ok_button;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::wstring input_box(std::wstring_view prompt, std::wstring_view title) override {
+        log_.push_back(L"input " + std::wstring(title) + L": " + std::wstring(prompt));
+        if (inputs.empty()) return {};
+        auto input = inputs.front();
+        inputs.pop_front();
+        return input;
+    }
+    StartResult start(const CommandLine& line) override {
+        log_.push_back(L"start " + line.text());
+        started.push_back(line);
+        if (!start_failure.empty()) return {std::nullopt, start_failure};
+        return {next_task_id++, {}};
+    }
+    bool is_file(const std::wstring& path) override { return files.contains(path); }
+    std::optional<std::wstring> delete_file(const std::wstring& path) override {
+        log_.push_back(L"delete " + path);
+        if (const auto refusal = refusals.find(path); refusal != refusals.end())
+            return refusal->second;
+        files.erase(path);
+        return std::nullopt;
+    }
+
+private:
+    Log& log_;
+};
+
+class FakePanes : public Panes {
+public:
+    explicit FakePanes(Log& log) : log_(log) {}
+
+    std::wstring cl = L"D:\\JOBS\\P100";
+    std::wstring pp = L"C:\\trelvo\\bin";
+
+    std::wstring cl_folder() const override { return cl; }
+    std::wstring pp_folder() const override { return pp; }
+    void set_cl_pattern(const std::wstring& pattern) override {
+        log_.push_back(L"pattern " + pattern);
+    }
+    void reread_cl_files() override { log_.push_back(L"reread FilAPT"); }
+    void reread_pp_files() override { log_.push_back(L"reread FilPosts"); }
+
+private:
+    Log& log_;
+};
+
+} // namespace workbench::testing
