@@ -11,31 +11,13 @@ namespace {
 using namespace desktop::testing;
 
 // Tab indexes of the control table.
+// clang-format off
 enum Tab {
-    TipX = 0,
-    TipY,
-    TipZ,
-    TipI,
-    TipJ,
-    TipK,
-    TLgh,
-    Pivotz,
-    PrgX,
-    PrgY,
-    PrgZ,
-    CompTP = 11,
-    Clear = 12,
-    Exit = 13,
-    Label1 = 14,
-    OrgX = 25,
-    OrgY,
-    OrgZ,
-    Label14 = 31,
-    CompPP = 34,
-    CLR,
-    Norm,
-    Label17
+    TipX = 0, TipY, TipZ, TipI, TipJ, TipK, TLgh, Pivotz, PrgX, PrgY, PrgZ,
+    CompTP = 11, Clear = 12, Exit = 13, Label1 = 14, Label9 = 22, OrgX = 25, OrgY, OrgZ,
+    Label4 = 28, Label14 = 31, CompPP = 34, CLR, Norm, Label17
 };
+// clang-format on
 constexpr int every_field[] = {TipX,   TipY, TipZ, TipI, TipJ, TipK, TLgh,
                                Pivotz, OrgX, OrgY, OrgZ, PrgX, PrgY, PrgZ};
 
@@ -85,6 +67,17 @@ TEST_F(HalvexWindowTest, OpensAsDesigned) {
     EXPECT_EQ(text_of(at(CompPP)), L"COMPUTE PROGRAM POINT");
     EXPECT_EQ(text_of(at(Label14)), L"  Program Pivot Point");
     EXPECT_EQ(GetFocus(), at(TipX));
+}
+
+// Below a field in the drawing order, a label that reaches into it cannot hide its text.
+TEST_F(HalvexWindowTest, LabelsLieBeneathTheFieldsTheyOverlap) {
+    const auto beneath = [](HWND field, HWND label) {
+        for (HWND next = GetWindow(field, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
+            if (next == label) return (GetWindowLongW(label, GWL_STYLE) & WS_CLIPSIBLINGS) != 0;
+        return false;
+    };
+    EXPECT_TRUE(beneath(at(OrgX), at(Label4)));
+    EXPECT_TRUE(beneath(at(PrgX), at(Label9)));
 }
 
 TEST_F(HalvexWindowTest, FollowsTheDpiOfItsMonitor) {
