@@ -27,8 +27,8 @@ Position operator-(const Position& current, const Position& previous);
 // option is chosen.
 enum class RotaryAxis { none, a, b, c };
 
-// The distance of a position from the rotary axis: the A axis is the X axis, the C axis the
-// Z axis. The B axis, and no choice at all, measure from X and Z.
+// The distance of a position from the line the rotary axis turns about: A turns about X, B
+// about Y and C about Z. With no choice made the radius is measured as for B.
 double rotary_radius(const Position& position, RotaryAxis axis);
 
 } // namespace ivt
