@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <map>
 #include <string>
 
@@ -30,9 +29,6 @@ struct Fields {
     void apply(const Outcome& outcome) {
         for (const auto& write : outcome.writes)
             texts.at(std::wstring(write.field)) = write.text;
-    }
-    std::wstring triple(const wchar_t* a, const wchar_t* b, const wchar_t* c) const {
-        return texts.at(a) + L" | " + texts.at(b) + L" | " + texts.at(c);
     }
 };
 
