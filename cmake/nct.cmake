@@ -16,7 +16,10 @@ endfunction()
 # nct_window_test(NAME SOURCES... LIBS...): a window test; Windows only.
 function(nct_window_test name)
     if(WIN32)
-        nct_test(${name} ${ARGN})
+        # The window tests get the programs' manifest: the same controls, the same DPI rules.
+        cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+        nct_test(${name} SOURCES ${ARG_SOURCES} $<TARGET_OBJECTS:desktop_manifest>
+                 LIBS ${ARG_LIBS})
         # Window tests share one display and one wineserver; running them one at a time
         # keeps focus and message-box timing out of each other's way.
         if(NCT_TESTS)

@@ -1,16 +1,18 @@
 #include "numbers/number_text.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cctype>
 #include <limits>
 #include <string>
 
 namespace numbers {
 namespace {
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool is_blank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 // Only the characters a number may hold: digits, one sign per mantissa and exponent,
 // the decimal separator and the exponent letter. Anything else (letters of inf and nan,
@@ -23,8 +25,10 @@ bool may_appear_in_number(wchar_t c, wchar_t separator) {
 } // namespace
 
 std::optional<double> number_from_text(std::wstring_view text, wchar_t decimal_separator) {
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && is_blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back()))
+        text.remove_suffix(1);
     if (text.empty()) return std::nullopt;
 
     std::string narrow;
@@ -40,9 +44,8 @@ std::optional<double> number_from_text(std::wstring_view text, wchar_t decimal_s
         if (digits.empty() || digits.front() == '-' || digits.front() == '+') return std::nullopt;
     }
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                        std::chars_format::general);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::general);
     if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
     return value;

@@ -57,3 +57,10 @@ nct_wine_ready() {
         fi
     ) 9>"$nct_cache_dir/wine-$1.lock"
 }
+
+# Starts a persistent wineserver and Wine's background processes with harmless handles,
+# so that no program's output pipe is held open by them.
+nct_start_wine_session() {
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+}

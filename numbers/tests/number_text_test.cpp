@@ -14,10 +14,10 @@ TEST(NumberFromText, AcceptsNumbersWithBlanksSignsAndExponents) {
         double value;
     };
     const Case cases[] = {
-        {L"2.192", 2.192},       {L"  12  ", 12},      {L"\t-1.3397", -1.3397},
-        {L"+5", 5},              {L".5", 0.5},         {L"7.", 7},
-        {L"1E-05", 0.00001},     {L"1.2e3", 1200},     {L"-4.5E+10", -4.5e10},
-        {L"0", 0},               {L"-0", 0},           {L"214748.3647", 214748.3647},
+        {L"2.192", 2.192},   {L"  12  ", 12},  {L"\t-1.3397", -1.3397},
+        {L"+5", 5},          {L".5", 0.5},     {L"7.", 7},
+        {L"1E-05", 0.00001}, {L"1.2e3", 1200}, {L"-4.5E+10", -4.5e10},
+        {L"0", 0},           {L"-0", 0},       {L"214748.3647", 214748.3647},
     };
     for (const auto& c : cases) {
         const auto value = number_from_text(c.text, L'.');
@@ -27,10 +27,10 @@ TEST(NumberFromText, AcceptsNumbersWithBlanksSignsAndExponents) {
 }
 
 TEST(NumberFromText, RejectsEverythingThatIsNotOneWholeNumber) {
-    const wchar_t* bad[] = {L"",      L" ",     L"   \t", L"12abc",  L"abc",   L"1,5",
-                            L"1,000", L"1 000", L"inf",   L"-INF",   L"nan",   L"NaN",
-                            L"1e",    L"e5",    L"--1",   L"+-1",    L"+",     L"-",
-                            L"1.2.3", L"0x1A",  L"1e999", L"1.5 2",  L"١",     L"."};
+    const wchar_t* bad[] = {L"",      L" ",     L"   \t", L"12abc", L"abc", L"1,5",
+                            L"1,000", L"1 000", L"inf",   L"-INF",  L"nan", L"NaN",
+                            L"1e",    L"e5",    L"--1",   L"+-1",   L"+",   L"-",
+                            L"1.2.3", L"0x1A",  L"1e999", L"1.5 2", L"١",   L"."};
     for (const wchar_t* text : bad)
         EXPECT_FALSE(number_from_text(text, L'.').has_value())
             << testing::PrintToString(std::wstring(text));
@@ -65,7 +65,8 @@ TEST(GeneralFormat, WritesTheShortestTextOfAtMostFifteenDigits) {
         {1e15, L"1E+15"},
         {123456789012345.0, L"123456789012345"},
     };
-    for (const auto& c : cases) EXPECT_EQ(general_format(c.value, L'.'), c.text) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(general_format(c.value, L'.'), c.text) << c.value;
     EXPECT_EQ(general_format(-2.5, L','), L"-2,5");
 }
 
@@ -104,7 +105,8 @@ TEST(DisplayRound, RoundsHalvesToEvenAndChecksTheIntegerRange) {
         {std::numeric_limits<double>::quiet_NaN(), 10000, std::nullopt},
         {1e300, 10000, std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(display_round(c.value, c.scale), c.rounded) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(display_round(c.value, c.scale), c.rounded) << c.value;
 }
 
 TEST(DisplayRound, SmallNegativesShowAsPlainZero) {

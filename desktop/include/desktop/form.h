@@ -79,6 +79,7 @@ public:
     Form& operator=(const Form&) = delete;
 
     HWND window() const { return window_; }
+    const FormSpec& spec() const { return spec_; }
     HWND control(std::wstring_view name) const;
     int control_id(std::wstring_view name) const;
 

@@ -1,0 +1,398 @@
+#include "desktop/form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+namespace desktop {
+namespace {
+
+struct WindowClassOfKind {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extended_style;
+    bool tab_stop;
+};
+
+WindowClassOfKind class_of(Kind kind) {
+    switch (kind) {
+    case Kind::command_button:
+        return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE, 0, true};
+    case Kind::label:
+        return {L"STATIC", SS_LEFT | SS_NOTIFY, 0, false};
+    case Kind::text_box:
+        return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true};
+    case Kind::read_only_text_box:
+        return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE, true};
+    case Kind::option_button:
+        return {L"BUTTON", BS_AUTORADIOBUTTON | BS_MULTILINE, 0, true};
+    case Kind::frame:
+        return {L"BUTTON", BS_GROUPBOX, 0, false};
+    case Kind::combo_box:
+        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, true};
+    case Kind::drive_list:
+        return {L"COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL, 0, true};
+    case Kind::folder_list:
+        return {L"LISTBOX",
+                LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT |
+                    WS_VSCROLL,
+                WS_EX_CLIENTEDGE, true};
+    case Kind::file_list:
+        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE, true};
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+bool is_combo(Kind kind) {
+    return kind == Kind::combo_box || kind == Kind::drive_list;
+}
+
+// A drop-down's window height includes its open list; this many rows of its own height.
+constexpr int dropped_rows = 12;
+
+constexpr DWORD window_style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+void register_class(const FormSpec& spec, WNDPROC procedure) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring name(spec.window_class);
+    WNDCLASSEXW existing{sizeof existing};
+    if (GetClassInfoExW(instance, name.c_str(), &existing)) return;
+    WNDCLASSEXW window_class{sizeof window_class};
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    window_class.lpszClassName = name.c_str();
+    window_class.hIcon = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(spec.icon_resource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    window_class.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(spec.icon_resource), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    if (!RegisterClassExW(&window_class))
+        throw std::runtime_error("the window class could not be registered");
+}
+
+void init_common_controls() {
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)done;
+}
+
+} // namespace
+
+Form::Form(const FormSpec& spec) : spec_(spec), lines_(spec.lines.begin(), spec.lines.end()) {
+    init_common_controls();
+    register_class(spec_, &Form::window_procedure);
+    dpi_ = static_cast<int>(GetDpiForSystem());
+    RECT outer{0, 0, to_pixels(spec_.client_width), to_pixels(spec_.client_height)};
+    AdjustWindowRectExForDpi(&outer, window_style, FALSE, 0, dpi_);
+    const std::wstring class_name(spec_.window_class), caption(spec_.caption);
+    window_ = CreateWindowExW(0, class_name.c_str(), caption.c_str(), window_style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_) throw std::runtime_error("the window could not be created");
+    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
+    create_controls();
+    // The monitor the window landed on may have another DPI than the primary one.
+    const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
+    if (window_dpi != dpi_) {
+        RECT resized{0, 0, MulDiv(spec_.client_width, window_dpi, 1440),
+                     MulDiv(spec_.client_height, window_dpi, 1440)};
+        AdjustWindowRectExForDpi(&resized, window_style, FALSE, 0, window_dpi);
+        SetWindowPos(window_, nullptr, 0, 0, resized.right - resized.left,
+                     resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    apply_dpi(window_dpi);
+}
+
+Form::~Form() {
+    ends_program_ = false; // destroyed by its owner, not closed by the user
+    if (window_) DestroyWindow(window_);
+    for (auto& [key, font] : fonts_)
+        DeleteObject(font);
+}
+
+void Form::create_controls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    controls_.reserve(spec_.controls.size());
+    for (std::size_t index = 0; index < spec_.controls.size(); ++index) {
+        const Control& row = spec_.controls[index];
+        const auto kind = class_of(row.kind);
+        DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (kind.tab_stop ? WS_TABSTOP : 0);
+        // Auto option buttons clear the others up to the next WS_GROUP: a group starts at
+        // every control that is not an option of the same container as the one before it.
+        const Control* previous = index > 0 ? &spec_.controls[index - 1] : nullptr;
+        const bool continues_group = row.kind == Kind::option_button && previous &&
+                                     previous->kind == Kind::option_button &&
+                                     previous->container == row.container;
+        if (!continues_group) style |= WS_GROUP;
+
+        RECT twips{row.left, row.top, row.left + row.width, row.top + row.height};
+        if (!row.container.empty()) {
+            const auto frame =
+                std::find_if(spec_.controls.begin(), spec_.controls.end(),
+                             [&](const Control& c) { return c.name == row.container; });
+            if (frame == spec_.controls.end())
+                throw std::logic_error("a control lies in a frame that the table lacks");
+            OffsetRect(&twips, frame->left, frame->top);
+        }
+        const std::wstring caption(row.caption);
+        const HWND handle = CreateWindowExW(
+            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style, 0, 0,
+            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
+            instance, nullptr);
+        if (!handle) throw std::runtime_error("a control could not be created");
+        if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
+        if (row.kind == Kind::option_button && row.selected)
+            SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+        if (!row.tool_tip.empty()) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = window_;
+            tool.uId = reinterpret_cast<UINT_PTR>(handle);
+            std::wstring tip(row.tool_tip);
+            tool.lpszText = tip.data();
+            SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            // The edit field inside an editable combo box shows the same tip.
+            if (HWND inner = GetWindow(handle, GW_CHILD); inner && row.kind == Kind::combo_box) {
+                tool.uId = reinterpret_cast<UINT_PTR>(inner);
+                SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            }
+        }
+        controls_.push_back({&row, handle, twips});
+    }
+}
+
+HFONT Form::font(const Font& font) {
+    std::wstring key(font.face);
+    key += L'|' + std::to_wstring(font.points) + L'|' + std::to_wstring(font.bold) + L'|' +
+           std::to_wstring(font.underline) + L'|' + std::to_wstring(dpi_);
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    LOGFONTW description{};
+    description.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72.0));
+    description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    description.lfUnderline = font.underline;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfQuality = CLEARTYPE_QUALITY;
+    font.face.copy(description.lfFaceName, LF_FACESIZE - 1);
+    const HFONT made = CreateFontIndirectW(&description);
+    fonts_.emplace(std::move(key), made);
+    return made;
+}
+
+void Form::apply_dpi(int dpi) {
+    dpi_ = dpi;
+    auto old_fonts = std::move(fonts_);
+    fonts_.clear();
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec_.font)), FALSE);
+    for (const Placed& placed : controls_) {
+        const Font& own = placed.spec->font.face.empty() ? spec_.font : placed.spec->font;
+        SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(own)), TRUE);
+        place(placed);
+    }
+    for (auto& [key, font] : old_fonts)
+        DeleteObject(font);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Form::place(const Placed& placed) {
+    const int left = to_pixels(placed.twips.left), top = to_pixels(placed.twips.top);
+    const int width = to_pixels(placed.twips.right) - left;
+    int height = to_pixels(placed.twips.bottom) - top;
+    if (is_combo(placed.spec->kind)) {
+        // The closed box takes the height its font gives it; ask for the room of the list.
+        height *= dropped_rows;
+    }
+    SetWindowPos(placed.handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::paint_lines(HDC dc) {
+    const int width = std::max(1, MulDiv(spec_.line_width, dpi_, 96));
+    const HPEN pen = CreatePen(PS_SOLID, width, GetSysColor(COLOR_WINDOWTEXT));
+    const HGDIOBJ previous = SelectObject(dc, pen);
+    for (const Line& line : lines_) {
+        MoveToEx(dc, to_pixels(line.x1), to_pixels(line.y1), nullptr);
+        LineTo(dc, to_pixels(line.x2), to_pixels(line.y2));
+        // LineTo leaves out the end point; the line includes it.
+        LineTo(dc, to_pixels(line.x2) + 1, to_pixels(line.y2));
+    }
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+const Form::Placed& Form::find(std::wstring_view name) const {
+    for (const Placed& placed : controls_)
+        if (placed.spec->name == name) return placed;
+    throw std::logic_error("no control of that name");
+}
+
+Form::Placed& Form::find(std::wstring_view name) {
+    return const_cast<Placed&>(std::as_const(*this).find(name));
+}
+
+HWND Form::control(std::wstring_view name) const {
+    return find(name).handle;
+}
+
+int Form::control_id(std::wstring_view name) const {
+    return GetDlgCtrlID(control(name));
+}
+
+std::wstring Form::text(std::wstring_view name) const {
+    const HWND handle = control(name);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form::set_text(std::wstring_view name, std::wstring_view text) {
+    SetWindowTextW(control(name), std::wstring(text).c_str());
+}
+
+bool Form::is_selected(std::wstring_view name) const {
+    return SendMessageW(control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form::select_option(const Placed& chosen) {
+    // Auto option buttons already do this within a contiguous group; doing it by container
+    // keeps the rule true whatever the tab order.
+    for (const Placed& other : controls_) {
+        if (other.spec->kind != Kind::option_button ||
+            other.spec->container != chosen.spec->container)
+            continue;
+        SendMessageW(other.handle, BM_SETCHECK, &other == &chosen ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
+void Form::on_command(std::wstring_view name, WORD notification, std::function<void()> handler) {
+    commands_[{control_id(name), notification}] = std::move(handler);
+}
+
+void Form::on_message(UINT message, MessageHandler handler) {
+    messages_[message] = std::move(handler);
+}
+
+RECT Form::bounds(std::wstring_view name) const {
+    return find(name).twips;
+}
+
+void Form::set_bounds(std::wstring_view name, int left, int top, int width, int height) {
+    Placed& placed = find(name);
+    placed.twips = {left, top, left + width, top + height};
+    place(placed);
+}
+
+Line Form::line(std::wstring_view name) const {
+    for (const Line& line : lines_)
+        if (line.name == name) return line;
+    throw std::logic_error("no line of that name");
+}
+
+void Form::set_line(std::wstring_view name, int x1, int y1, int x2, int y2) {
+    for (Line& line : lines_) {
+        if (line.name != name) continue;
+        line.x1 = x1, line.y1 = y1, line.x2 = x2, line.y2 = y2;
+        InvalidateRect(window_, nullptr, TRUE);
+        return;
+    }
+    throw std::logic_error("no line of that name");
+}
+
+int Form::message_box(std::wstring_view text, int style, std::wstring_view title) {
+    if (message_box_) return message_box_(text, style, title);
+    const std::wstring text_copy(text), title_copy(title);
+    return MessageBoxW(window_, text_copy.c_str(), title_copy.c_str(),
+                       style == 1 ? MB_OKCANCEL : MB_OK);
+}
+
+void Form::show(int show_command) {
+    ShowWindow(window_, show_command);
+    UpdateWindow(window_);
+    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
+}
+
+void Form::close() {
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Form::window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcW(window, message, wparam, lparam);
+    return form->handle(message, wparam, lparam);
+}
+
+LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (auto handler = messages_.find(message); handler != messages_.end())
+        if (auto result = handler->second(wparam, lparam)) return *result;
+    switch (message) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wparam);
+        const WORD notification = HIWORD(wparam);
+        const std::size_t index = static_cast<std::size_t>(id - first_control_id);
+        if (notification == BN_CLICKED && index < controls_.size() &&
+            controls_[index].spec->kind == Kind::option_button)
+            select_option(controls_[index]);
+        if (auto command = commands_.find({id, notification}); command != commands_.end())
+            command->second();
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(window_, &paint);
+        paint_lines(dc);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+        apply_dpi(HIWORD(wparam));
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_NCDESTROY: {
+        const HWND window = window_;
+        window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (ends_program_) PostQuitMessage(0);
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+int run_message_loop(const Form& form) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.window() && IsDialogMessageW(form.window(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+wchar_t user_decimal_separator() {
+    wchar_t separator[8]{};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 2)
+        return separator[0];
+    return L'.';
+}
+
+} // namespace desktop

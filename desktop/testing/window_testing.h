@@ -1,0 +1,132 @@
+#pragma once
+// What the window tests do to a window, the way an automation tool would: find controls by
+// their ID (1000 + tab index), type, click, read back; and a message box that records.
+
+#include "desktop/form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace desktop::testing {
+
+inline HWND control_at(const Form& form, int tab_index) {
+    return GetDlgItem(form.window(), first_control_id + tab_index);
+}
+
+inline std::wstring text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+inline std::wstring class_of(HWND window) {
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+inline void type_into(HWND window, const std::wstring& text) {
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+inline void click(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+inline bool is_checked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The control's rectangle in pixels of its parent's client area.
+inline RECT placement_of(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Handles what is waiting, so that painting and tool tips happen as they would for a user.
+inline void pump_messages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+struct ShownMessage {
+    std::wstring text;
+    int style;
+    std::wstring title;
+};
+
+// Stands in for MessageBoxW: records every box and answers with the queued button codes
+// (OK when the queue is empty).
+struct RecordingMessageBox {
+    std::vector<ShownMessage> shown;
+    std::vector<int> answers;
+
+    MessageBoxFunction function() {
+        return [this](std::wstring_view text, int style, std::wstring_view title) {
+            shown.push_back({std::wstring(text), style, std::wstring(title)});
+            if (answers.empty()) return 1;
+            const int answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
+        };
+    }
+};
+
+// Checks every control of a form against its table at the form's current DPI: the window
+// class by kind, the ID by tab index, and the place in pixels.
+inline void expect_controls_match_table(const Form& form, const FormSpec& spec) {
+    const int dpi = form.dpi();
+    auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+    for (std::size_t index = 0; index < spec.controls.size(); ++index) {
+        const Control& row = spec.controls[index];
+        const std::wstring name(row.name);
+        const HWND control = control_at(form, static_cast<int>(index));
+        ASSERT_NE(control, nullptr)
+            << "no control with the ID of " << ::testing::PrintToString(name);
+        const std::wstring expected_class = [&] {
+            switch (row.kind) {
+            case Kind::label:
+                return L"Static";
+            case Kind::text_box:
+            case Kind::read_only_text_box:
+                return L"Edit";
+            case Kind::combo_box:
+            case Kind::drive_list:
+                return L"ComboBox";
+            case Kind::folder_list:
+            case Kind::file_list:
+                return L"ListBox";
+            default:
+                return L"Button";
+            }
+        }();
+        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class.c_str()), 0)
+            << ::testing::PrintToString(name);
+        if (row.kind == Kind::read_only_text_box)
+            EXPECT_TRUE(GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+        if (row.kind == Kind::text_box)
+            EXPECT_FALSE(GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+        // A drop-down's window also holds the room of its open list.
+        if (row.kind == Kind::combo_box || row.kind == Kind::drive_list) continue;
+        int left = row.left, top = row.top;
+        for (const Control& frame : spec.controls)
+            if (!row.container.empty() && frame.name == row.container)
+                left += frame.left, top += frame.top;
+        const RECT placed = placement_of(control);
+        EXPECT_EQ(placed.left, px(left)) << ::testing::PrintToString(name);
+        EXPECT_EQ(placed.top, px(top)) << ::testing::PrintToString(name);
+        EXPECT_EQ(placed.right, px(left + row.width)) << ::testing::PrintToString(name);
+        EXPECT_EQ(placed.bottom, px(top + row.height)) << ::testing::PrintToString(name);
+    }
+}
+
+} // namespace desktop::testing
