@@ -1,0 +1,91 @@
+// The input box and the message box of the real Shell, answered by a timer that runs inside
+// their modal loops the way a user or an automation tool would act on them.
+
+#include "commands/win/input_box.h"
+#include "commands/win/win32_shell.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace workbench {
+namespace {
+
+std::function<bool()> pending_action; // true once it has acted
+
+void CALLBACK on_timer(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (pending_action && pending_action()) {
+        pending_action = nullptr;
+        KillTimer(nullptr, timer);
+    }
+}
+
+// Runs action from the modal loop of whatever dialog the test opens next.
+void when_shown(std::function<bool()> action) {
+    pending_action = std::move(action);
+    SetTimer(nullptr, 0, 50, on_timer);
+}
+
+std::wstring text_of(HWND window) {
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+std::wstring class_of(HWND window) {
+    wchar_t name[64];
+    return std::wstring(name, GetClassNameW(window, name, 64));
+}
+
+TEST(InputBox, IsADialogWithPromptFieldOkAndCancel) {
+    struct Case {
+        const wchar_t* typed;
+        int button;
+        const wchar_t* result;
+    };
+    const Case cases[] = {{L"mill5x", IDOK, L"mill5x"},
+                          {L" mill 5x ", IDOK, L" mill 5x "},
+                          {L"", IDOK, L""},
+                          {L"mill5x", IDCANCEL, L""}};
+    for (const auto& c : cases) {
+        std::wstring seen_prompt, seen_class, seen_field_class, initial_field;
+        when_shown([&] {
+            const HWND dialog = FindWindowW(L"#32770", L"Install PostProcessor");
+            if (!dialog) return false;
+            seen_class = class_of(dialog);
+            seen_prompt = text_of(GetDlgItem(dialog, input_box_prompt_id));
+            const HWND field = GetDlgItem(dialog, input_box_field_id);
+            seen_field_class = class_of(field);
+            initial_field = text_of(field);
+            SetWindowTextW(field, c.typed);
+            SendMessageW(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0);
+            return true;
+        });
+        const auto result =
+            input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor");
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(seen_class, L"#32770");
+        EXPECT_EQ(seen_prompt, L"Enter PostProcessor name");
+        EXPECT_EQ(seen_field_class, L"Edit");
+        EXPECT_EQ(initial_field, L"");
+    }
+}
+
+TEST(ShellMessageBox, GivesTheButtonCode) {
+    Win32Shell shell;
+    for (int button : {IDOK, IDCANCEL}) {
+        std::wstring seen_text;
+        when_shown([&] {
+            const HWND box = FindWindowW(L"#32770", L"Plexo");
+            if (!box) return false;
+            seen_text = text_of(GetDlgItem(box, 0xFFFF));
+            SendMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+            return true;
+        });
+        EXPECT_EQ(shell.message_box(L"Select File", 1, L"Plexo"), button);
+        EXPECT_EQ(seen_text, L"Select File");
+    }
+}
+
+} // namespace
+} // namespace workbench

@@ -1,0 +1,28 @@
+#pragma once
+// The Shell of the running workbench: real message boxes, the input box, programs started
+// with CreateProcessW and files deleted with DeleteFileW.
+
+#include "commands/shell.h"
+
+#include <windows.h>
+
+namespace workbench {
+
+class Win32Shell : public Shell {
+public:
+    explicit Win32Shell(HWND owner = nullptr) : owner_(owner) {}
+
+    int message_box(std::wstring_view text, int style, std::wstring_view title) override;
+    std::wstring input_box(std::wstring_view prompt, std::wstring_view title) override;
+    StartResult start(const CommandLine& line) override;
+    bool is_file(const std::wstring& path) override;
+    std::optional<std::wstring> delete_file(const std::wstring& path) override;
+
+private:
+    HWND owner_;
+};
+
+// The system's text for an error code, without its trailing line break.
+std::wstring system_message(DWORD error);
+
+} // namespace workbench
