@@ -1,0 +1,66 @@
+#include "head_kinematics.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace mill5x {
+namespace {
+
+const RotaryLimits wide{-110, 110, -360, 360};
+
+TEST(HeadAngles, FromTheToolAxis) {
+    const double s = std::sqrt(0.5);
+    const struct {
+        Vector axis;
+        HeadAngles previous;
+        RotaryLimits limits;
+        double b, c;
+    } cases[] = {
+        {{0, 0, 1}, {0, 0}, wide, 0, 0},
+        {{0, 0, 1}, {20, 135}, wide, 0, 135},                // vertical: C stays where it was
+        {{s, 0, s}, {0, 0}, wide, 45, 0},                    // tilted towards +X
+        {{0, s, s}, {0, 0}, wide, 45, 90},                   // towards +Y
+        {{-s, 0, s}, {0, 0}, wide, -45, 0},                  // towards -X: tilt back, no turn
+        {{-s, 0, s}, {0, 170}, wide, 45, 180},               // ... unless C is near 180 already
+        {{-s, 0, s}, {0, 10}, {0, 110, -360, 360}, 45, 180}, // no negative tilt allowed
+        {{0.5, -0.5, s}, {0, 350}, wide, 45, 315},           // C nearest its previous turn
+        {{0.5, -0.5, s}, {0, -10}, wide, 45, -45},
+        {{0.5, 0.5, s}, {0, 350}, {0, 110, -360, 360}, 45, 45}, // 405 is beyond C_MAX
+        {{0.5, 0.5, -s}, {0, 0}, wide, 135, 0},                 // not reachable: see below
+    };
+    for (const auto& c : cases) {
+        const auto angles = head_angles(c.axis, c.previous, c.limits);
+        if (c.b == 135) {
+            EXPECT_FALSE(angles) << "a downward axis is beyond B 110";
+            continue;
+        }
+        ASSERT_TRUE(angles) << c.axis.x << ", " << c.axis.y << ", " << c.axis.z;
+        EXPECT_NEAR(angles->b, c.b, 1e-9) << c.axis.x << ", " << c.axis.y << ", " << c.axis.z;
+        EXPECT_NEAR(angles->c, c.c, 1e-9) << c.axis.x << ", " << c.axis.y << ", " << c.axis.z;
+    }
+}
+
+TEST(PivotPoint, IsTheTranslationCalculatorsProgramPoint) {
+    // The translation calculator's worked example, with the origin already subtracted from
+    // the tip: tip (10, 20, 5) - origin (1, 2, 3), tool length 4.5, pivot distance 12.25.
+    const Vector p = pivot_point({9, 18, 2}, {0.267261, 0.534522, 0.801784}, 4.5, 12.25);
+    EXPECT_DOUBLE_EQ(p.x, 13.47662175);
+    EXPECT_DOUBLE_EQ(p.y, 26.9532435);
+    EXPECT_DOUBLE_EQ(p.z, 15.429882);
+    const Vector vertical = pivot_point({9, 18, 2}, {0, 0, 1}, 4.5, 12.25);
+    EXPECT_DOUBLE_EQ(vertical.z, 18.75);
+}
+
+TEST(MoveDistance, AddsTheArcOfEachRotaryAxis) {
+    // The inverse-time calculator's rotary example: 2.1920248 there with pi as 3.14159.
+    EXPECT_NEAR(move_distance({{2, 0, 1.5}, {0, 0}}, {{3, 1, 2}, {30, 0}}), 2.1920248, 2e-6);
+    // X 10, Z 0 turning a quarter about Y: an arc of 15.70795 there, 5 pi here.
+    EXPECT_NEAR(move_distance({{10, 0, 0}, {0, 0}}, {{10, 0, 0}, {90, 0}}), 5 * M_PI, 1e-12);
+    // C turns about Z, so its radius comes from X and Y: 3-4-5 gives radius 5.
+    EXPECT_NEAR(move_distance({{3, 4, 0}, {0, 0}}, {{3, 4, 0}, {0, -180}}), 5 * M_PI, 1e-12);
+    EXPECT_EQ(move_distance({{0, 0, 7}, {0, 0}}, {{0, 0, 7}, {0, 90}}), 0);
+}
+
+} // namespace
+} // namespace mill5x

@@ -1,0 +1,48 @@
+#include "invocation.h"
+
+#include <gtest/gtest.h>
+
+namespace mill5x {
+namespace {
+
+TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
+    using Kind = Invocation::Kind;
+    const struct {
+        const wchar_t* command_line;
+        Kind kind;
+        const wchar_t* cl_path;
+        const wchar_t* base_name;
+    } cases[] = {
+        {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 PART1 APT",
+         Kind::post_process, L"D:\\JOBS\\P100\\PART1.APT", L"PART1"},
+        {L"C:\\trelvo\\bin\\MILL5X C:\\\\PART1.APT C \\ PART1 APT", Kind::post_process,
+         L"C:\\\\PART1.APT", L"PART1"},
+        {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\PART.V2.APT D \\JOBS PART.V2 APT", Kind::post_process,
+         L"D:\\JOBS\\PART.V2.APT", L"PART.V2"},
+        // Blanks in folders reach the program split; the pieces still fit only one way.
+        {L"C:\\my posts\\MILL5X D:\\my jobs\\P 1\\PART1.APT D \\my jobs\\P 1 PART1 APT",
+         Kind::post_process, L"D:\\my jobs\\P 1\\PART1.APT", L"PART1"},
+        {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\README D \\JOBS  README", Kind::post_process,
+         L"D:\\JOBS\\README", L""},
+        {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\ D \\JOBS  ", Kind::post_process, L"D:\\JOBS\\", L""},
+        // Started by hand.
+        {L"MILL5X.exe \"D:\\my jobs\\PART1.APT\"", Kind::post_process, L"D:\\my jobs\\PART1.APT",
+         L"PART1"},
+        {L"\"C:\\trelvo\\bin\\MILL5X.exe\" PART2.APT", Kind::post_process, L"PART2.APT", L"PART2"},
+        {L"C:\\trelvo\\bin\\MILL5X ?GOTO", Kind::help, L"", L""},
+        {L"C:\\trelvo\\bin\\MILL5X ?", Kind::help, L"", L""},
+        {L"C:\\trelvo\\bin\\MILL5X", Kind::usage, L"", L""},
+        {L"\"C:\\trelvo\\bin\\MILL5X\"   ", Kind::usage, L"", L""},
+    };
+    for (const auto& c : cases) {
+        const Invocation invocation = parse_invocation(c.command_line);
+        EXPECT_EQ(invocation.kind, c.kind) << ascii(c.command_line);
+        EXPECT_EQ(invocation.cl_path, c.cl_path) << ascii(c.command_line);
+        EXPECT_EQ(invocation.base_name, c.base_name) << ascii(c.command_line);
+    }
+    EXPECT_EQ(parse_invocation(L"C:\\my posts\\MILL5X ?GODLTA").word, L"GODLTA");
+    EXPECT_EQ(parse_invocation(L"C:\\trelvo\\bin\\MILL5X ?").word, L"");
+}
+
+} // namespace
+} // namespace mill5x
