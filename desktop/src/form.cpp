@@ -53,7 +53,9 @@ bool is_combo(Kind kind) {
 // A drop-down's window height includes its open list; this many rows of its own height.
 constexpr int dropped_rows = 12;
 
-constexpr DWORD window_style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Without WS_CLIPCHILDREN: frames paint only their outline, so the window's own background
+// and lines must show through them; the other controls paint over the lines.
+constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 
 void register_class(const FormSpec& spec, WNDPROC procedure) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -170,6 +172,16 @@ void Form::create_controls() {
             }
         }
         controls_.push_back({&row, handle, twips});
+    }
+    // Labels and frames lie beneath the other controls where the table lets them overlap
+    // (a label reaching into its field), so typed text is never hidden. They take no part in
+    // tab order, so moving them in the z-order leaves the tab order as the table gives it.
+    for (const Placed& placed : controls_) {
+        if (placed.spec->kind != Kind::label && placed.spec->kind != Kind::frame) continue;
+        SetWindowLongW(placed.handle, GWL_STYLE,
+                       GetWindowLongW(placed.handle, GWL_STYLE) | WS_CLIPSIBLINGS);
+        SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

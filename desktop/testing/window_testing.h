@@ -111,10 +111,11 @@ inline void expect_controls_match_table(const Form& form, const FormSpec& spec) 
         }();
         EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class.c_str()), 0)
             << ::testing::PrintToString(name);
-        if (row.kind == Kind::read_only_text_box)
-            EXPECT_TRUE(GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
-        if (row.kind == Kind::text_box)
-            EXPECT_FALSE(GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+        if (row.kind == Kind::read_only_text_box || row.kind == Kind::text_box) {
+            EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0,
+                      row.kind == Kind::read_only_text_box)
+                << ::testing::PrintToString(name);
+        }
         // A drop-down's window also holds the room of its open list.
         if (row.kind == Kind::combo_box || row.kind == Kind::drive_list) continue;
         int left = row.left, top = row.top;

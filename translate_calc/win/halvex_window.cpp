@@ -129,17 +129,6 @@ HalvexWindow::HalvexWindow() : desktop::Form(form_spec) {
         });
     }
     on_click(L"Exit", [this] { close(); });
-    // The labels X-Origin and X-Axis (of the program point) reach into the fields beside
-    // them. Beneath the fields and clipped by them, they leave every typed digit visible.
-    // Labels take no focus, so the tab order is the same.
-    for (const auto& row : controls) {
-        if (row.kind != Kind::label) continue;
-        const HWND label_window = control(row.name);
-        SetWindowLongW(label_window, GWL_STYLE,
-                       GetWindowLongW(label_window, GWL_STYLE) | WS_CLIPSIBLINGS);
-        SetWindowPos(label_window, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
 }
 
 } // namespace translate_calc
