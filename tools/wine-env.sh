@@ -18,6 +18,7 @@ nct_start_test_display() {
         return 0
     fi
     rm -f "$lock" "/tmp/.X11-unix/X${number}"
+    nct_started_display=yes
     setsid Xvfb "$nct_test_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     local waited=0
     until [ -e "/tmp/.X11-unix/X${number}" ]; do
@@ -30,9 +31,12 @@ nct_start_test_display() {
     done
 }
 
+# Stops the display only if this shell started it.
 nct_stop_test_display() {
     local lock="/tmp/.X${nct_test_display#:}-lock"
-    [ -f "$lock" ] && kill "$(tr -d ' ' <"$lock")" 2>/dev/null
+    if [ "${nct_started_display:-}" = yes ] && [ -f "$lock" ]; then
+        kill "$(tr -d ' ' <"$lock")" 2>/dev/null
+    fi
     return 0
 }
 
