@@ -26,12 +26,13 @@ Pieces split_name(std::wstring_view name) {
 bool followed_by_its_pieces(std::wstring_view cl_path, std::wstring_view rest) {
     const auto slash = cl_path.rfind(L'\\');
     if (cl_path.size() < 3 || cl_path[1] != L':' || slash == std::wstring_view::npos) return false;
-    const std::wstring_view folder_part = cl_path.substr(2, slash - 2 == 0 ? 1 : slash - 2);
+    const std::wstring_view folder_part = cl_path.substr(2, slash - 2);
     const Pieces name = split_name(cl_path.substr(slash + 1));
-    std::wstring expected = L" ";
-    expected += cl_path[0];
-    (((expected += L' ') += folder_part) += L' ') += name.base;
-    (expected += L' ') += name.extension;
+    std::wstring expected;
+    for (std::wstring_view piece : {cl_path.substr(0, 1), folder_part, name.base, name.extension}) {
+        expected += L' ';
+        expected += piece;
+    }
     return rest == expected;
 }
 

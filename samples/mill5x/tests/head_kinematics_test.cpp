@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace mill5x {
 namespace {
@@ -56,9 +57,11 @@ TEST(MoveDistance, AddsTheArcOfEachRotaryAxis) {
     // The inverse-time calculator's rotary example: 2.1920248 there with pi as 3.14159.
     EXPECT_NEAR(move_distance({{2, 0, 1.5}, {0, 0}}, {{3, 1, 2}, {30, 0}}), 2.1920248, 2e-6);
     // X 10, Z 0 turning a quarter about Y: an arc of 15.70795 there, 5 pi here.
-    EXPECT_NEAR(move_distance({{10, 0, 0}, {0, 0}}, {{10, 0, 0}, {90, 0}}), 5 * M_PI, 1e-12);
+    EXPECT_NEAR(move_distance({{10, 0, 0}, {0, 0}}, {{10, 0, 0}, {90, 0}}), 5 * std::numbers::pi,
+                1e-12);
     // C turns about Z, so its radius comes from X and Y: 3-4-5 gives radius 5.
-    EXPECT_NEAR(move_distance({{3, 4, 0}, {0, 0}}, {{3, 4, 0}, {0, -180}}), 5 * M_PI, 1e-12);
+    EXPECT_NEAR(move_distance({{3, 4, 0}, {0, 0}}, {{3, 4, 0}, {0, -180}}), 5 * std::numbers::pi,
+                1e-12);
     EXPECT_EQ(move_distance({{0, 0, 7}, {0, 0}}, {{0, 0, 7}, {0, 90}}), 0);
 }
 
