@@ -4,6 +4,8 @@
 
 #include "desktop/form.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -81,6 +83,30 @@ struct RecordingMessageBox {
     }
 };
 
+// The tool-tip text a form shows for one of its controls; empty when it has none.
+inline std::wstring tool_tip_of(const Form& form, HWND control) {
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    if (!tips) return {};
+    wchar_t text[512]{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form.window();
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
 // Checks every control of a form against its table at the form's current DPI: the window
 // class by kind, the ID by tab index, and the place in pixels.
 inline void expect_controls_match_table(const Form& form, const FormSpec& spec) {
@@ -116,6 +142,7 @@ inline void expect_controls_match_table(const Form& form, const FormSpec& spec) 
                       row.kind == Kind::read_only_text_box)
                 << ::testing::PrintToString(name);
         }
+        EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
         // A drop-down's window also holds the room of its open list.
         if (row.kind == Kind::combo_box || row.kind == Kind::drive_list) continue;
         int left = row.left, top = row.top;
