@@ -328,6 +328,15 @@ int Form::message_box(std::wstring_view text, int style, std::wstring_view title
                        style == 1 ? MB_OKCANCEL : MB_OK);
 }
 
+void Form::apply(const numbers::Outcome& outcome) {
+    if (const auto* message = std::get_if<numbers::Message>(&outcome)) {
+        message_box(message->text, 0, message->title);
+        return;
+    }
+    for (const auto& [name, text] : std::get<numbers::Writes>(outcome))
+        set_text(name, text);
+}
+
 void Form::show(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);

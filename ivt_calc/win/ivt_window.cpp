@@ -119,19 +119,7 @@ void InverseTimeWindow::compute_feed() {
 }
 
 void InverseTimeWindow::clear() {
-    write(clear_fields());
-}
-
-void InverseTimeWindow::apply(const Outcome& outcome) {
-    if (const auto* message = std::get_if<Message>(&outcome))
-        message_box(message->text, 0, message->title);
-    else
-        write(std::get<Writes>(outcome));
-}
-
-void InverseTimeWindow::write(const Writes& writes) {
-    for (const auto& [control, text] : writes)
-        set_text(control, text);
+    apply(clear_fields());
 }
 
 } // namespace ivt

@@ -21,8 +21,6 @@ private:
     PositionTexts previous() const;
     PositionTexts current() const;
     RotaryAxis rotary_axis() const;
-    void apply(const Outcome& outcome);
-    void write(const Writes& writes);
 };
 
 } // namespace ivt

@@ -51,22 +51,23 @@ Point rotate(const Point& p, double degrees, Axis axis, PlusDirection direction)
     return rotated;
 }
 
-RotationResult compute_rotation(const RotationFields& fields, wchar_t decimal_separator) {
-    RotationResult result;
+numbers::Outcome compute_rotation(const RotationFields& fields, wchar_t decimal_separator) {
     try {
         const double degrees = numbers::read_field(L"Rotary Axis", fields.angle, decimal_separator);
         const Point point{numbers::read_field(L"X-Axis", fields.x, decimal_separator),
                           numbers::read_field(L"Y-Axis", fields.y, decimal_separator),
                           numbers::read_field(L"Z-Axis", fields.z, decimal_separator)};
         const Point rotated = rotate(point, degrees, fields.axis, fields.direction);
+        constexpr std::wstring_view fields[] = {L"NXA", L"NYA", L"NZA"};
         constexpr std::wstring_view labels[] = {L"New X-Axis", L"New Y-Axis", L"New Z-Axis"};
+        numbers::Writes writes;
         for (int r = 0; r < 3; ++r)
-            result.texts[r] = numbers::result_text(labels[r], rotated[r], 10000, decimal_separator);
+            writes.push_back(
+                {fields[r], numbers::result_text(labels[r], rotated[r], 10000, decimal_separator)});
+        return writes;
     } catch (const numbers::FieldError& error) {
-        result = {};
-        result.error = error.message();
+        return numbers::Message{error.message(), std::wstring(program_title)};
     }
-    return result;
 }
 
 } // namespace rotate_calc

@@ -2,6 +2,8 @@
 // Where a point lies after the rotary axis A, B or C turns by an angle: a 3 × 4 affine
 // matrix filled for the axis and applied to the point.
 
+#include "numbers/outcome.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -31,13 +33,9 @@ struct RotationFields {
     PlusDirection direction;
 };
 
-// The texts for NXA, NYA, NZA, or the message that tells why there are none.
-struct RotationResult {
-    std::array<std::wstring, 3> texts;
-    std::wstring error;
-    bool ok() const { return error.empty(); }
-};
+inline constexpr std::wstring_view program_title = L"ROTATION TRANSFORMATIONS";
 
-RotationResult compute_rotation(const RotationFields& fields, wchar_t decimal_separator);
+// The texts for NXA, NYA, NZA, or the message that tells why there are none.
+numbers::Outcome compute_rotation(const RotationFields& fields, wchar_t decimal_separator);
 
 } // namespace rotate_calc

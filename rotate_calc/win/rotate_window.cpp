@@ -14,8 +14,6 @@ constexpr Font tahoma_9{L"Tahoma", 9.75};
 constexpr Font sans_serif_8{L"MS Sans Serif", 8.25};
 constexpr Font title_font{L"Tahoma", 15.75, true, true};
 
-constexpr std::wstring_view caption = L"ROTATION TRANSFORMATIONS";
-
 // clang-format off
 const Control controls[] = {
     // name       kind                      caption             tool tip                            left  top   width height font
@@ -55,15 +53,13 @@ const desktop::Line lines[] = {
 
 const desktop::FormSpec form{
     .window_class = L"RotateRotationTransformations",
-    .caption = caption,
+    .caption = program_title,
     .client_width = 10110,
     .client_height = 3690,
     .font = {L"Tahoma", 14.25, true},
     .controls = controls,
     .lines = lines,
 };
-
-constexpr const wchar_t* result_fields[] = {L"NXA", L"NYA", L"NZA"};
 
 } // namespace
 
@@ -78,14 +74,7 @@ void RotateWindow::compute() {
     const auto direction =
         is_selected(L"cclw") ? PlusDirection::counter_clockwise : PlusDirection::clockwise;
     const std::wstring angle = text(L"RA"), x = text(L"XA"), y = text(L"YA"), z = text(L"ZA");
-    const auto result =
-        compute_rotation({angle, x, y, z, axis, direction}, desktop::user_decimal_separator());
-    if (!result.ok()) {
-        message_box(result.error, 0, caption);
-        return;
-    }
-    for (int r = 0; r < 3; ++r)
-        set_text(result_fields[r], result.texts[r]);
+    apply(compute_rotation({angle, x, y, z, axis, direction}, desktop::user_decimal_separator()));
 }
 
 void RotateWindow::clear() {

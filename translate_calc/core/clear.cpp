@@ -9,9 +9,9 @@ namespace {
 // A blank, not an empty text: what both clearing commands have always left in the points.
 constexpr std::wstring_view blank = L" ";
 
-void blank_out(Outcome& outcome, const Triple& fields) {
+void blank_out(Writes& writes, const Triple& fields) {
     for (const auto field : fields)
-        outcome.writes.push_back({field, std::wstring(blank)});
+        writes.push_back({field, std::wstring(blank)});
 }
 
 } // namespace
@@ -19,22 +19,22 @@ void blank_out(Outcome& outcome, const Triple& fields) {
 Outcome clear_all(wchar_t decimal_separator) {
     const std::wstring zero = numbers::general_format(0, decimal_separator);
     const std::wstring one = numbers::general_format(1, decimal_separator);
-    Outcome outcome;
-    blank_out(outcome, tip_point);
-    outcome.writes.push_back({tool_axis[0], zero});
-    outcome.writes.push_back({tool_axis[1], zero});
-    outcome.writes.push_back({tool_axis[2], one});
+    Writes writes;
+    blank_out(writes, tip_point);
+    writes.push_back({tool_axis[0], zero});
+    writes.push_back({tool_axis[1], zero});
+    writes.push_back({tool_axis[2], one});
     for (const auto field : {tool_length, pivot_distance, origin[0], origin[1], origin[2]})
-        outcome.writes.push_back({field, zero});
-    blank_out(outcome, program_point);
-    return outcome;
+        writes.push_back({field, zero});
+    blank_out(writes, program_point);
+    return writes;
 }
 
 Outcome clear_results() {
-    Outcome outcome;
-    blank_out(outcome, tip_point);
-    blank_out(outcome, program_point);
-    return outcome;
+    Writes writes;
+    blank_out(writes, tip_point);
+    blank_out(writes, program_point);
+    return writes;
 }
 
 } // namespace translate_calc

@@ -4,27 +4,17 @@
 // the order to write them, or with one message for the user. A command that fails writes
 // nothing, so a point is never left half updated.
 
-#include <functional>
-#include <string>
+#include "numbers/outcome.h"
+
 #include <string_view>
-#include <vector>
 
 namespace translate_calc {
 
-// The current text of the window's field with the given name ("TipX", "Pivotz", ...).
-using FieldReader = std::function<std::wstring(std::wstring_view field)>;
-
-struct FieldText {
-    std::wstring_view field;
-    std::wstring text;
-    bool operator==(const FieldText&) const = default;
-};
-
-struct Outcome {
-    std::vector<FieldText> writes; // empty when the command failed
-    std::wstring error;            // the message for the user; empty on success
-    bool failed() const { return !error.empty(); }
-};
+using numbers::FieldReader;
+using numbers::FieldText;
+using numbers::Message;
+using numbers::Outcome;
+using numbers::Writes;
 
 // The title of every message the calculator shows.
 inline constexpr std::wstring_view title = L"Rotary Head Translations";

@@ -25,29 +25,30 @@ Outcome normalize_tool_axis(const FieldReader& read, wchar_t decimal_separator) 
         // normal range would lose digits (1E-160, 0, 0 would give 1.000006): plainly wrong
         // axes instead of failures.
         if (i == 0 && j == 0 && k == 0)
-            return {{},
-                    L"The tool axis cannot be normalized: its length is zero (\"Tool Axis I\", "
-                    L"\"Tool Axis J\" and \"Tool Axis K\" are all zero). Please enter the "
-                    L"direction of the tool axis."};
+            return Message{
+                L"The tool axis cannot be normalized: its length is zero (\"Tool Axis I\", "
+                L"\"Tool Axis J\" and \"Tool Axis K\" are all zero). Please enter the "
+                L"direction of the tool axis.",
+                std::wstring(title)};
         if (squares < std::numeric_limits<double>::min())
-            return {{},
-                    L"The tool axis cannot be normalized: its components are too small to "
-                    L"compute its length. Please enter larger components of the same "
-                    L"direction."};
+            return Message{L"The tool axis cannot be normalized: its components are too small to "
+                           L"compute its length. Please enter larger components of the same "
+                           L"direction.",
+                           std::wstring(title)};
         if (!std::isfinite(length))
-            return {{},
-                    L"The tool axis cannot be normalized: its components are too large to "
-                    L"compute its length. Please enter smaller components of the same "
-                    L"direction."};
+            return Message{L"The tool axis cannot be normalized: its components are too large to "
+                           L"compute its length. Please enter smaller components of the same "
+                           L"direction.",
+                           std::wstring(title)};
         const double unit[] = {i / length, j / length, k / length};
-        Outcome outcome;
+        Writes writes;
         for (int axis = 0; axis < 3; ++axis)
-            outcome.writes.push_back(
+            writes.push_back(
                 {tool_axis[axis], numbers::result_text(field_label(tool_axis[axis]), unit[axis],
                                                        six_decimals, decimal_separator)});
-        return outcome;
+        return writes;
     } catch (const numbers::FieldError& error) {
-        return {{}, error.message()};
+        return Message{error.message(), std::wstring(title)};
     }
 }
 

@@ -33,11 +33,11 @@ Inputs read_inputs(const FieldReader& read, const Triple& point_fields, wchar_t 
 // All three texts are made before any is handed out, so a component out of range leaves
 // the whole point as it was.
 Outcome write_point(const Triple& fields, const std::array<double, 3>& values, wchar_t separator) {
-    Outcome outcome;
+    Writes writes;
     for (int n = 0; n < 3; ++n)
-        outcome.writes.push_back({fields[n], numbers::result_text(field_label(fields[n]), values[n],
-                                                                  four_decimals, separator)});
-    return outcome;
+        writes.push_back({fields[n], numbers::result_text(field_label(fields[n]), values[n],
+                                                          four_decimals, separator)});
+    return writes;
 }
 
 } // namespace
@@ -51,7 +51,7 @@ Outcome compute_program_point(const FieldReader& read, wchar_t decimal_separator
                 (in.pivot_distance + in.tool_length) * in.axis[n] + (in.point[n] - in.origin[n]);
         return write_point(program_point, program, decimal_separator);
     } catch (const numbers::FieldError& error) {
-        return {{}, error.message()};
+        return Message{error.message(), std::wstring(title)};
     }
 }
 
@@ -64,7 +64,7 @@ Outcome compute_tip_point(const FieldReader& read, wchar_t decimal_separator) {
                 (in.origin[n] + in.point[n]) - (in.pivot_distance + in.tool_length) * in.axis[n];
         return write_point(tip_point, tip, decimal_separator);
     } catch (const numbers::FieldError& error) {
-        return {{}, error.message()};
+        return Message{error.message(), std::wstring(title)};
     }
 }
 

@@ -118,14 +118,8 @@ const std::pair<std::wstring_view, Command> commands[] = {
 HalvexWindow::HalvexWindow() : desktop::Form(form_spec) {
     for (const auto& [button_name, command] : commands) {
         on_click(button_name, [this, command] {
-            const Outcome outcome = command([this](std::wstring_view field) { return text(field); },
-                                            desktop::user_decimal_separator());
-            if (outcome.failed()) {
-                message_box(outcome.error, 0, title);
-                return;
-            }
-            for (const auto& write : outcome.writes)
-                set_text(write.field, write.text);
+            apply(command([this](std::wstring_view field) { return text(field); },
+                          desktop::user_decimal_separator()));
         });
     }
     on_click(L"Exit", [this] { close(); });

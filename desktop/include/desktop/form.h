@@ -5,6 +5,8 @@
 // groups, frames and lines. The automation contract holds for every form: the control in
 // row N of the table (its tab index) has the control ID 1000 + N.
 
+#include "numbers/outcome.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -108,6 +110,8 @@ public:
     int to_twips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
 
     int message_box(std::wstring_view text, int style, std::wstring_view title);
+    // Writes every text of the outcome in its order, or shows its message (style 0).
+    void apply(const numbers::Outcome& outcome);
     void set_message_box(MessageBoxFunction function) { message_box_ = std::move(function); }
 
     // Shows the window and gives the focus to the first control that takes it.
