@@ -15,13 +15,8 @@ constexpr double feed_scale = 1000; // the feed shows three
 } // namespace
 
 Outcome compute_feed_from_number(const FeedFromNumberInput& input, wchar_t decimal_separator) {
-    if (auto missing = first_missing_value({{input.previous.x, L"Previous X-axis"},
-                                            {input.previous.y, L"Previous Y-axis"},
-                                            {input.previous.z, L"Previous Z-axis"},
-                                            {input.current.x, L"Current X-axis"},
-                                            {input.current.y, L"Current Y-axis"},
-                                            {input.current.z, L"Current Z-axis"},
-                                            {input.number, L"1/T FRN"}}))
+    if (auto missing =
+            first_missing_value_of_move(input.previous, input.current, {input.number, L"1/T FRN"}))
         return *missing;
 
     try {

@@ -19,13 +19,8 @@ constexpr double pi = 3.14159;
 
 Outcome compute_inverse_time_number(const InverseTimeNumberInput& input,
                                     wchar_t decimal_separator) {
-    if (auto missing = first_missing_value({{input.previous.x, L"Previous X-axis"},
-                                            {input.previous.y, L"Previous Y-axis"},
-                                            {input.previous.z, L"Previous Z-axis"},
-                                            {input.current.x, L"Current X-axis"},
-                                            {input.current.y, L"Current Y-axis"},
-                                            {input.current.z, L"Current Z-axis"},
-                                            {input.feed, L"UPM Feed"}}))
+    if (auto missing =
+            first_missing_value_of_move(input.previous, input.current, {input.feed, L"UPM Feed"}))
         return *missing;
 
     try {
