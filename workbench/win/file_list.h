@@ -1,0 +1,37 @@
+#pragma once
+// A file list: the files of one folder that match its pattern, sorted without regard to
+// letter case, one item per file name.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace workbench::win {
+
+class FileList {
+public:
+    explicit FileList(HWND list) : list_(list) {}
+
+    HWND handle() const { return list_; }
+    const std::wstring& folder() const { return folder_; }
+    const std::wstring& pattern() const { return pattern_; }
+    void set_pattern(std::wstring pattern) { pattern_ = std::move(pattern); }
+
+    // Reads `folder` and shows its matching files; the system's error code when it could
+    // not be read, and the list then stays as it was.
+    DWORD show_folder(const std::wstring& folder);
+    // Shows the matching ones of `files`, the files of `folder` read already.
+    void show_files(const std::wstring& folder, std::vector<std::wstring> files);
+    DWORD reread() { return show_folder(folder_); }
+
+    // The name of the file at `index` of the list.
+    std::wstring item(int index) const;
+
+private:
+    HWND list_;
+    std::wstring folder_;
+    std::wstring pattern_ = L"*.*";
+};
+
+} // namespace workbench::win

@@ -1,0 +1,49 @@
+#include "win/file_pane.h"
+
+#include "core/case_fold.h"
+#include "core/folder_path.h"
+#include "win/file_system.h"
+
+namespace workbench::win {
+
+DWORD FilePane::open_folder(const std::wstring& path) {
+    std::wstring full = full_path(path);
+    if (full.empty()) return ERROR_PATH_NOT_FOUND;
+    if (full.size() >= 2 && full[1] == L':') full[0] = ascii_upper(full[0]);
+    // One reading of the folder serves both lists: large folders are read once.
+    auto contents = read_folder(full);
+    if (contents.error) return contents.error;
+    sort_names(contents.subfolders, system_upper);
+    folders_.show(full, contents.subfolders);
+    files_.show_files(full, std::move(contents.files));
+    return 0;
+}
+
+bool FilePane::show_drive_of_folder() {
+    const auto letter = drive_letter_of(folders_.path());
+    return letter && drives_.show(*letter);
+}
+
+std::optional<std::wstring> FilePane::drive_chosen() {
+    const auto letter = drives_.shown();
+    if (!letter || *letter == drive_letter_of(folders_.path())) return std::nullopt;
+    const wchar_t drive[] = {*letter, L':', 0};
+    const wchar_t root[] = {*letter, L':', L'\\', 0};
+    DWORD error = open_folder(full_path(drive));
+    if (error) error = open_folder(root);
+    if (!error) return std::nullopt;
+    show_drive_of_folder();
+    return L"Drive " + drive_item_text(*letter, L"") + L" cannot be read.\n\n" +
+           system_message(error);
+}
+
+std::optional<std::wstring> FilePane::folder_item_opened(int index) {
+    const std::wstring folder = folders_.folder_of_item(index);
+    if (folder.empty()) return std::nullopt;
+    const DWORD error = open_folder(folder);
+    if (!error) return std::nullopt;
+    folders_.select_open_folder();
+    return L"The folder " + folder + L" cannot be opened.\n\n" + system_message(error);
+}
+
+} // namespace workbench::win

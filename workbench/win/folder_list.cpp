@@ -1,0 +1,116 @@
+#include "win/folder_list.h"
+
+#include "core/folder_path.h"
+
+#include <algorithm>
+
+namespace workbench::win {
+namespace {
+
+int scaled(int pixels_at_96, int dpi) {
+    return MulDiv(pixels_at_96, dpi, 96);
+}
+
+// A folder glyph in the box `box`: the tab and body of a closed folder, or an open one
+// whose front flap leans forward.
+void draw_folder_glyph(HDC dc, RECT box, bool open, int dpi) {
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    auto at = [&](int x_percent, int y_percent) {
+        return POINT{box.left + w * x_percent / 100, box.top + h * y_percent / 100};
+    };
+    const HPEN pen = CreatePen(PS_SOLID, std::max(1, scaled(1, dpi)), RGB(128, 96, 0));
+    const HBRUSH back = CreateSolidBrush(RGB(230, 190, 60));
+    const HBRUSH front = CreateSolidBrush(RGB(255, 220, 110));
+    const HGDIOBJ old_pen = SelectObject(dc, pen);
+    const HGDIOBJ old_brush = SelectObject(dc, back);
+    const POINT body[] = {at(0, 15), at(40, 15), at(50, 30), at(100, 30), at(100, 95), at(0, 95)};
+    Polygon(dc, body, 6);
+    SelectObject(dc, front);
+    if (open) {
+        const POINT flap[] = {at(20, 50), at(100, 50), at(80, 95), at(0, 95)};
+        Polygon(dc, flap, 4);
+    } else {
+        const POINT flap[] = {at(0, 42), at(100, 42), at(100, 95), at(0, 95)};
+        Polygon(dc, flap, 4);
+    }
+    SelectObject(dc, old_brush);
+    SelectObject(dc, old_pen);
+    DeleteObject(front);
+    DeleteObject(back);
+    DeleteObject(pen);
+}
+
+} // namespace
+
+void FolderList::show(const std::wstring& path, const std::vector<std::wstring>& subfolders) {
+    path_ = path;
+    levels_ = folder_levels(path);
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list_, LB_INITSTORAGE, levels_.size() + subfolders.size(), 64);
+    for (const auto& level : levels_)
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(level.c_str()));
+    for (const auto& folder : subfolders)
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    select_open_folder();
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void FolderList::select_open_folder() {
+    SendMessageW(list_, LB_SETCURSEL, levels_.size() - 1, 0);
+}
+
+std::wstring FolderList::folder_of_item(int index) const {
+    const auto count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
+    if (index < 0 || index >= count) return {};
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list_, LB_GETTEXTLEN, index, 0)) + 1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    return workbench::folder_of_item(levels_, static_cast<std::size_t>(index), text);
+}
+
+void FolderList::measure(MEASUREITEMSTRUCT& item, int dpi) const {
+    const HDC dc = GetDC(list_);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(list_, dc);
+    item.itemHeight =
+        static_cast<UINT>(std::max<int>(metrics.tmHeight, scaled(16, dpi)) + scaled(2, dpi));
+}
+
+void FolderList::draw(const DRAWITEMSTRUCT& item, int dpi) const {
+    if (item.itemID == static_cast<UINT>(-1)) return;
+    const HDC dc = item.hDC;
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+
+    const auto index = static_cast<std::size_t>(item.itemID);
+    const bool is_level = index < levels_.size();
+    const int indent = static_cast<int>(is_level ? index : levels_.size());
+    const int step = scaled(12, dpi), glyph = scaled(16, dpi);
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    RECT box{item.rcItem.left + scaled(2, dpi) + indent * step,
+             item.rcItem.top + (height - glyph) / 2, 0, 0};
+    box.right = box.left + glyph;
+    box.bottom = box.top + glyph;
+    draw_folder_glyph(dc, box, is_level, dpi);
+
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list_, LB_GETTEXTLEN, index, 0)) + 1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    RECT text_box = item.rcItem;
+    text_box.left = box.right + scaled(4, dpi);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_box,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+}
+
+} // namespace workbench::win

@@ -1,0 +1,77 @@
+// Start-up from Plexo.cfg and Exit, which writes it back.
+
+#include "core/config_file.h"
+#include "core/file_type_filter.h"
+#include "core/text_encoding.h"
+#include "win/file_system.h"
+#include "win/plexo_form.h"
+#include "win/plexo_window.h"
+
+namespace workbench::win {
+
+// Every failing step of start-up shows the same words, points FilAPT at the root of the
+// current drive and start-up goes on with the next step.
+void PlexoWindow::start_up_failed() {
+    state_.answer =
+        static_cast<short>(form_.message_box(L"APT source folder not found", 1, plexo_title));
+    cl_.files().show_folder(full_path(L"\\"));
+}
+
+void PlexoWindow::start_up() {
+    const auto step = [this](bool succeeded) {
+        if (!succeeded) start_up_failed();
+    };
+    const HWND types = form_.control(L"CmbType");
+    for (const FileType& type : file_types) {
+        const std::wstring entry(type.entry);
+        SendMessageW(types, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
+    SendMessageW(types, CB_SETCURSEL, 0, 0);
+    file_type_chosen();
+
+    step(pp_.open_folder(L"\\trelvo\\bin") == 0);
+    step(pp_.files().show_folder(pp_.folders().path()) == 0);
+    step(cl_.open_folder(L"\\") == 0);
+    cl_.files().set_pattern(L"*.*");
+    step(cl_.files().reread() == 0);
+
+    const auto bytes = read_whole_file(config_path_);
+    step(bytes.has_value());
+    ConfigReader reader(bytes ? decode_text(*bytes, ansi_to_wide) : std::wstring());
+    // A value that cannot be read leaves its holder as it was.
+    const auto read = [&](std::wstring& holder) {
+        const auto value = bytes ? reader.next_value() : std::nullopt;
+        if (value) holder = *value;
+        return value.has_value();
+    };
+    std::wstring cl_folder, pp_folder, caption;
+    step(read(state_.cfg_mode) && read(cl_folder));
+    step(read(pp_folder));
+    for (std::wstring_view button : {L"CmdUser1", L"CmdUser2", L"CmdUser3"}) {
+        step(read(caption));
+        form_.set_text(button, caption);
+    }
+
+    // An empty folder value (a missing or short file) is a failing step like any other.
+    step(!cl_folder.empty() && cl_.open_folder(cl_folder) == 0);
+    step(cl_.files().show_folder(cl_.folders().path()) == 0);
+    step(cl_.show_drive_of_folder());
+    step(!pp_folder.empty() && pp_.open_folder(pp_folder) == 0);
+    step(pp_.files().show_folder(pp_.folders().path()) == 0);
+    step(pp_.show_drive_of_folder());
+}
+
+void PlexoWindow::exit() {
+    if (state_.cfg_mode == write_back_mode) {
+        const SavedSettings settings{
+            cl_folder(),
+            pp_folder(),
+            {form_.text(L"CmdUser1"), form_.text(L"CmdUser2"), form_.text(L"CmdUser3")}};
+        if (const DWORD error = replace_file_content(config_path_, config_file_bytes(settings)))
+            tell(L"The folders and button captions could not be saved in " + config_path_ +
+                 L".\n\n" + system_message(error));
+    }
+    form_.close();
+}
+
+} // namespace workbench::win
