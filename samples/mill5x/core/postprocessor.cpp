@@ -119,6 +119,13 @@ std::string only_word(const ClRecord& r, std::initializer_list<std::string_view>
     throw ClError(r.major + ": unknown minor word '" + word + "'");
 }
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about "T" + std::to_string(...).
+std::string numbered_word(char letter, long number) {
+    std::string word(1, letter);
+    word += std::to_string(number);
+    return word;
+}
+
 std::string comment(std::string_view text) {
     std::string result = "(";
     for (char c : text)
@@ -176,7 +183,7 @@ void Post::loadtl(const ClRecord& r) {
         next += 2;
     }
     if (r.values.size() > next) throw ClError("LOADTL: too many values");
-    program_.block({"T" + std::to_string(static_cast<int>(tool)), "M6"});
+    program_.block({numbered_word('T', static_cast<long>(tool)), "M6"});
 }
 
 void Post::spindl(const ClRecord& r) {
@@ -214,7 +221,7 @@ void Post::spindl(const ClRecord& r) {
         spindle_speed_ = speed;
     }
     spindle_direction_ = direction;
-    program_.block({"S" + std::to_string(std::lround(*spindle_speed_)), spindle_direction_});
+    program_.block({numbered_word('S', std::lround(*spindle_speed_)), spindle_direction_});
     spindle_on_ = true;
 }
 
