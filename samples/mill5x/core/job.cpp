@@ -49,9 +49,13 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
     const std::string cl_name = display(cl_path);
     const auto fail = [&](const std::string& reason) {
         // The status tells the user in the workbench's list; the caller shows it as well.
-        write_file(status_path, failure_report(cl_name, reason));
+        // Without a base name there is no status file to name.
+        if (!base_name.empty()) write_file(status_path, failure_report(cl_name, reason));
         return JobOutcome{false, reason};
     };
+    std::error_code error;
+    if (fs::is_directory(cl_path, error))
+        return fail("no CL file was chosen: " + cl_name + " is a folder");
 
     MachineSettings settings;
     const auto settings_text = read_file(settings_path);

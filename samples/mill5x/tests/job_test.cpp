@@ -84,6 +84,8 @@ TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
     // No CL file chosen in the workbench: the CL path is the folder itself.
     outcome = run_job(folder / "", "", folder / "MILL5X.pptable");
     EXPECT_FALSE(outcome.ran);
+    EXPECT_EQ(outcome.failure.rfind("no CL file was chosen: ", 0), 0u) << outcome.failure;
+    EXPECT_FALSE(fs::exists(folder / ".NCS"));
 }
 
 } // namespace
