@@ -57,9 +57,9 @@ constexpr int dropped_rows = 12;
 // and lines must show through them; the other controls paint over the lines.
 constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 
-void register_class(const FormSpec& spec, WNDPROC procedure) {
+void register_class(const FormDesign& design, WNDPROC procedure) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring name(spec.window_class);
+    const std::wstring name(design.window_class);
     WNDCLASSEXW existing{sizeof existing};
     if (GetClassInfoExW(instance, name.c_str(), &existing)) return;
     WNDCLASSEXW window_class{sizeof window_class};
@@ -69,9 +69,9 @@ void register_class(const FormSpec& spec, WNDPROC procedure) {
     window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     window_class.lpszClassName = name.c_str();
     window_class.hIcon = static_cast<HICON>(LoadImageW(
-        instance, MAKEINTRESOURCEW(spec.icon_resource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        instance, MAKEINTRESOURCEW(design.icon_resource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     window_class.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(spec.icon_resource), IMAGE_ICON,
+        LoadImageW(instance, MAKEINTRESOURCEW(design.icon_resource), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     if (!RegisterClassExW(&window_class))
         throw std::runtime_error("the window class could not be registered");
@@ -87,13 +87,14 @@ void init_common_controls() {
 
 } // namespace
 
-Form::Form(const FormSpec& spec) : spec_(spec), lines_(spec.lines.begin(), spec.lines.end()) {
+Form::Form(const FormDesign& design)
+    : design_(design), lines_(design.lines.begin(), design.lines.end()) {
     init_common_controls();
-    register_class(spec_, &Form::window_procedure);
+    register_class(design_, &Form::window_procedure);
     dpi_ = static_cast<int>(GetDpiForSystem());
-    RECT outer{0, 0, to_pixels(spec_.client_width), to_pixels(spec_.client_height)};
+    RECT outer{0, 0, to_pixels(design_.client_width), to_pixels(design_.client_height)};
     AdjustWindowRectExForDpi(&outer, window_style, FALSE, 0, dpi_);
-    const std::wstring class_name(spec_.window_class), caption(spec_.caption);
+    const std::wstring class_name(design_.window_class), caption(design_.caption);
     window_ = CreateWindowExW(0, class_name.c_str(), caption.c_str(), window_style, CW_USEDEFAULT,
                               CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -107,8 +108,8 @@ Form::Form(const FormSpec& spec) : spec_(spec), lines_(spec.lines.begin(), spec.
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
-        RECT resized{0, 0, MulDiv(spec_.client_width, window_dpi, 1440),
-                     MulDiv(spec_.client_height, window_dpi, 1440)};
+        RECT resized{0, 0, MulDiv(design_.client_width, window_dpi, 1440),
+                     MulDiv(design_.client_height, window_dpi, 1440)};
         AdjustWindowRectExForDpi(&resized, window_style, FALSE, 0, window_dpi);
         SetWindowPos(window_, nullptr, 0, 0, resized.right - resized.left,
                      resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -125,14 +126,14 @@ Form::~Form() {
 
 void Form::create_controls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    controls_.reserve(spec_.controls.size());
-    for (std::size_t index = 0; index < spec_.controls.size(); ++index) {
-        const Control& row = spec_.controls[index];
+    controls_.reserve(design_.controls.size());
+    for (std::size_t index = 0; index < design_.controls.size(); ++index) {
+        const Control& row = design_.controls[index];
         const auto kind = class_of(row.kind);
         DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (kind.tab_stop ? WS_TABSTOP : 0);
         // Auto option buttons clear the others up to the next WS_GROUP: a group starts at
         // every control that is not an option of the same container as the one before it.
-        const Control* previous = index > 0 ? &spec_.controls[index - 1] : nullptr;
+        const Control* previous = index > 0 ? &design_.controls[index - 1] : nullptr;
         const bool continues_group = row.kind == Kind::option_button && previous &&
                                      previous->kind == Kind::option_button &&
                                      previous->container == row.container;
@@ -141,9 +142,9 @@ void Form::create_controls() {
         RECT twips{row.left, row.top, row.left + row.width, row.top + row.height};
         if (!row.container.empty()) {
             const auto frame =
-                std::find_if(spec_.controls.begin(), spec_.controls.end(),
+                std::find_if(design_.controls.begin(), design_.controls.end(),
                              [&](const Control& c) { return c.name == row.container; });
-            if (frame == spec_.controls.end())
+            if (frame == design_.controls.end())
                 throw std::logic_error("a control lies in a frame that the table lacks");
             OffsetRect(&twips, frame->left, frame->top);
         }
@@ -177,7 +178,7 @@ void Form::create_controls() {
     // (a label reaching into its field), so typed text is never hidden. They take no part in
     // tab order, so moving them in the z-order leaves the tab order as the table gives it.
     for (const Placed& placed : controls_) {
-        if (placed.spec->kind != Kind::label && placed.spec->kind != Kind::frame) continue;
+        if (placed.row->kind != Kind::label && placed.row->kind != Kind::frame) continue;
         SetWindowLongW(placed.handle, GWL_STYLE,
                        GetWindowLongW(placed.handle, GWL_STYLE) | WS_CLIPSIBLINGS);
         SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
@@ -206,9 +207,9 @@ void Form::apply_dpi(int dpi) {
     dpi_ = dpi;
     auto old_fonts = std::move(fonts_);
     fonts_.clear();
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec_.font)), FALSE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
     for (const Placed& placed : controls_) {
-        const Font& own = placed.spec->font.face.empty() ? spec_.font : placed.spec->font;
+        const Font& own = placed.row->font.face.empty() ? design_.font : placed.row->font;
         SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(own)), TRUE);
         place(placed);
     }
@@ -221,7 +222,7 @@ void Form::place(const Placed& placed) {
     const int left = to_pixels(placed.twips.left), top = to_pixels(placed.twips.top);
     const int width = to_pixels(placed.twips.right) - left;
     int height = to_pixels(placed.twips.bottom) - top;
-    if (is_combo(placed.spec->kind)) {
+    if (is_combo(placed.row->kind)) {
         // The closed box takes the height its font gives it; ask for the room of the list.
         height *= dropped_rows;
     }
@@ -229,7 +230,7 @@ void Form::place(const Placed& placed) {
 }
 
 void Form::paint_lines(HDC dc) {
-    const int width = std::max(1, MulDiv(spec_.line_width, dpi_, 96));
+    const int width = std::max(1, MulDiv(design_.line_width, dpi_, 96));
     const HPEN pen = CreatePen(PS_SOLID, width, GetSysColor(COLOR_WINDOWTEXT));
     const HGDIOBJ previous = SelectObject(dc, pen);
     for (const Line& line : lines_) {
@@ -244,7 +245,7 @@ void Form::paint_lines(HDC dc) {
 
 const Form::Placed& Form::find(std::wstring_view name) const {
     for (const Placed& placed : controls_)
-        if (placed.spec->name == name) return placed;
+        if (placed.row->name == name) return placed;
     throw std::logic_error("no control of that name");
 }
 
@@ -280,8 +281,7 @@ void Form::select_option(const Placed& chosen) {
     // Auto option buttons already do this within a contiguous group; doing it by container
     // keeps the rule true whatever the tab order.
     for (const Placed& other : controls_) {
-        if (other.spec->kind != Kind::option_button ||
-            other.spec->container != chosen.spec->container)
+        if (other.row->kind != Kind::option_button || other.row->container != chosen.row->container)
             continue;
         SendMessageW(other.handle, BM_SETCHECK, &other == &chosen ? BST_CHECKED : BST_UNCHECKED, 0);
     }
@@ -367,7 +367,7 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         const WORD notification = HIWORD(wparam);
         const std::size_t index = static_cast<std::size_t>(id - first_control_id);
         if (notification == BN_CLICKED && index < controls_.size() &&
-            controls_[index].spec->kind == Kind::option_button)
+            controls_[index].row->kind == Kind::option_button)
             select_option(controls_[index]);
         if (auto command = commands_.find({id, notification}); command != commands_.end())
             command->second();

@@ -109,11 +109,11 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
 
 // Checks every control of a form against its table at the form's current DPI: the window
 // class by kind, the ID by tab index, and the place in pixels.
-inline void expect_controls_match_table(const Form& form, const FormSpec& spec) {
+inline void expect_controls_match_table(const Form& form, const FormDesign& design) {
     const int dpi = form.dpi();
     auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
-    for (std::size_t index = 0; index < spec.controls.size(); ++index) {
-        const Control& row = spec.controls[index];
+    for (std::size_t index = 0; index < design.controls.size(); ++index) {
+        const Control& row = design.controls[index];
         const std::wstring name(row.name);
         const HWND control = control_at(form, static_cast<int>(index));
         ASSERT_NE(control, nullptr)
@@ -146,7 +146,7 @@ inline void expect_controls_match_table(const Form& form, const FormSpec& spec) 
         // A drop-down's window also holds the room of its open list.
         if (row.kind == Kind::combo_box || row.kind == Kind::drive_list) continue;
         int left = row.left, top = row.top;
-        for (const Control& frame : spec.controls)
+        for (const Control& frame : design.controls)
             if (!row.container.empty() && frame.name == row.container)
                 left += frame.left, top += frame.top;
         const RECT placed = placement_of(control);

@@ -83,7 +83,7 @@ TEST_F(InverseTimeWindowTest, OpensAsDesigned) {
     GetClientRect(window.window(), &client);
     EXPECT_EQ(client.right, MulDiv(9735, window.dpi(), 1440));
     EXPECT_EQ(client.bottom, MulDiv(7245, window.dpi(), 1440));
-    expect_controls_match_table(window, window.spec());
+    expect_controls_match_table(window, window.design());
     EXPECT_EQ(all_texts(), (Texts{{LX, L"0"},
                                   {LY, L"0"},
                                   {LZ, L"0"},
@@ -117,7 +117,7 @@ TEST_F(InverseTimeWindowTest, FollowsTheDpiOfItsMonitor) {
     SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(window.dpi(), 120);
-    expect_controls_match_table(window, window.spec());
+    expect_controls_match_table(window, window.design());
     // Inside the frame: 360 + 240 twips, 12 twips a pixel at 120 DPI.
     EXPECT_EQ(placement_of(at(Option4)).left, 50);
 }

@@ -73,7 +73,7 @@ const desktop::Line lines[] = {
 };
 // clang-format on
 
-const desktop::FormSpec form{
+const desktop::FormDesign form{
     .window_class = L"DorvikInverseTimeFeed",
     .caption = program_title,
     .client_width = 9735,

@@ -58,7 +58,7 @@ TEST_F(RotateWindowTest, OpensAsDesigned) {
     GetClientRect(window.window(), &client);
     EXPECT_EQ(client.right, MulDiv(10110, window.dpi(), 1440));
     EXPECT_EQ(client.bottom, MulDiv(3690, window.dpi(), 1440));
-    expect_controls_match_table(window, window.spec());
+    expect_controls_match_table(window, window.design());
     EXPECT_EQ(text_of(at(Compute)), L"COMPUTE");
     EXPECT_EQ(text_of(at(Frame2)), L"Plus Direction");
     EXPECT_EQ(GetWindowLongW(at(Frame1), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
@@ -76,7 +76,7 @@ TEST_F(RotateWindowTest, FollowsTheDpiOfItsMonitor) {
     SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(window.dpi(), 120);
-    expect_controls_match_table(window, window.spec());
+    expect_controls_match_table(window, window.design());
     EXPECT_EQ(placement_of(at(RA)).left, 280); // 3360 twips at 120 DPI, 12 twips a pixel
 }
 

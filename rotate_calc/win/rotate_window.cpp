@@ -51,7 +51,7 @@ const desktop::Line lines[] = {
 };
 // clang-format on
 
-const desktop::FormSpec form{
+const desktop::FormDesign form{
     .window_class = L"RotateRotationTransformations",
     .caption = program_title,
     .client_width = 10110,

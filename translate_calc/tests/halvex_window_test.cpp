@@ -52,8 +52,8 @@ TEST_F(HalvexWindowTest, OpensAsDesigned) {
     GetClientRect(window.window(), &client);
     EXPECT_EQ(client.right, MulDiv(10065, window.dpi(), 1440));
     EXPECT_EQ(client.bottom, MulDiv(7110, window.dpi(), 1440));
-    EXPECT_EQ(window.spec().controls.size(), 38u);
-    expect_controls_match_table(window, window.spec());
+    EXPECT_EQ(window.design().controls.size(), 38u);
+    expect_controls_match_table(window, window.design());
     for (int tab : {CompTP, Clear, Exit, CompPP, CLR, Norm})
         EXPECT_EQ(GetWindowLongW(at(tab), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << tab;
     for (int tab : {Label1, Label14, Label17})
@@ -86,7 +86,7 @@ TEST_F(HalvexWindowTest, FollowsTheDpiOfItsMonitor) {
     SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(window.dpi(), 120);
-    expect_controls_match_table(window, window.spec());
+    expect_controls_match_table(window, window.design());
     const RECT norm = placement_of(at(Norm)); // 8160, 1320, 1455 × 735 twips
     EXPECT_EQ(norm.left, 680);
     EXPECT_EQ(norm.top, 110);

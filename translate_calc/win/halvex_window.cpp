@@ -92,7 +92,7 @@ const Line lines[] = {
 };
 // clang-format on
 
-const desktop::FormSpec form_spec{
+const desktop::FormDesign form_spec{
     .window_class = L"HalvexRotaryHeadTranslations",
     .caption = title,
     .client_width = 10065,

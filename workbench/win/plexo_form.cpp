@@ -45,7 +45,7 @@ const desktop::Line lines[] = {
 };
 // clang-format on
 
-const desktop::FormSpec form{
+const desktop::FormDesign form{
     .window_class = L"PlexoWorkbench",
     .caption = L"Plexo V1.9",
     .client_width = 12375,
@@ -58,7 +58,7 @@ const desktop::FormSpec form{
 
 } // namespace
 
-const desktop::FormSpec& plexo_form() {
+const desktop::FormDesign& plexo_form() {
     return form;
 }
 

@@ -9,6 +9,6 @@ namespace workbench::win {
 
 inline constexpr std::wstring_view plexo_title = L"Plexo";
 
-const desktop::FormSpec& plexo_form();
+const desktop::FormDesign& plexo_form();
 
 } // namespace workbench::win

@@ -1,6 +1,6 @@
 #pragma once
 // A window built from its control table. Each program describes its window as data (a
-// FormSpec whose rows read like the program's control table) and Form turns it into real
+// FormDesign whose rows read like the program's control table) and Form turns it into real
 // Win32 controls: twips to pixels at the window's DPI, fonts, tool tips, tab order, option
 // groups, frames and lines. The automation contract holds for every form: the control in
 // row N of the table (its tab index) has the control ID 1000 + N.
@@ -55,7 +55,7 @@ struct Line {
     int x1, y1, x2, y2; // twips
 };
 
-struct FormSpec {
+struct FormDesign {
     std::wstring_view window_class;
     std::wstring_view caption;
     int client_width, client_height; // twips
@@ -75,13 +75,13 @@ using MessageBoxFunction =
 
 class Form {
 public:
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormDesign& design);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     HWND window() const { return window_; }
-    const FormSpec& spec() const { return spec_; }
+    const FormDesign& design() const { return design_; }
     HWND control(std::wstring_view name) const;
     int control_id(std::wstring_view name) const;
 
@@ -121,7 +121,7 @@ public:
 
 private:
     struct Placed {
-        const Control* spec;
+        const Control* row;
         HWND handle;
         RECT twips; // relative to the client area
     };
@@ -136,7 +136,7 @@ private:
     Placed& find(std::wstring_view name);
     void select_option(const Placed& chosen);
 
-    FormSpec spec_;
+    FormDesign design_;
     HWND window_ = nullptr;
     HWND tool_tips_ = nullptr;
     int dpi_ = 96;
