@@ -1,11 +1,12 @@
 #include "wildcard.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace workbench {
 
 WildcardPattern::WildcardPattern(std::wstring_view pattern, UpperCase upper)
-    : pattern_(pattern), upper_(upper) {
+    : pattern_(pattern), upper_(upper), active_(pattern_.size() + 1), next_(pattern_.size() + 1) {
     for (wchar_t& c : pattern_)
         c = upper_(c);
 }
@@ -31,7 +32,9 @@ void WildcardPattern::follow_empty_matches(std::vector<char>& active, std::wstri
 // A set of pattern positions advanced one name character at a time: linear in the name's
 // length for any pattern, with no backtracking.
 bool WildcardPattern::matches(std::wstring_view name) const {
-    std::vector<char> active(pattern_.size() + 1, 0), next(pattern_.size() + 1, 0);
+    auto& active = active_;
+    auto& next = next_;
+    std::fill(active.begin(), active.end(), 0);
     active[0] = 1;
     for (std::size_t at = 0; at < name.size(); ++at) {
         follow_empty_matches(active, name, at);
