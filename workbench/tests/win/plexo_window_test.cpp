@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <tuple>
 
 namespace workbench::win {
 namespace {
@@ -365,35 +367,44 @@ TEST_F(PlexoWindowTest, TheLayoutRuleFollowsEveryResize) {
     start(written_config().c_str());
     desktop::Form& form = window_->form();
     const HWND window = form.window();
+    // Resizes to about the given outer size and gives the growth over the reference size
+    // that the window really got: at 120 DPI a pixel is 12 twips, not 15.
     const auto resize = [&](int width_twips, int height_twips) {
         SetWindowPos(window, nullptr, 0, 0, form.to_pixels(width_twips),
                      form.to_pixels(height_twips), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT outer;
+        GetWindowRect(window, &outer);
+        const double twips = 1440.0 / form.dpi();
+        return std::pair{static_cast<int>(std::lround((outer.right - outer.left) * twips -
+                                                      reference_outer_width)),
+                         static_cast<int>(std::lround((outer.bottom - outer.top) * twips -
+                                                      reference_outer_height))};
     };
     const auto placed = [&](std::wstring_view name) {
         return desktop::testing::placement_of(control(name));
     };
     const auto px = [&](int twips) { return form.to_pixels(twips); };
 
-    resize(reference_outer_width, reference_outer_height);
-    RECT r = placed(L"FilAPT");
-    EXPECT_EQ(r.right - r.left, px(120 + 8055) - px(120));
-    EXPECT_EQ(placed(L"Label3").top, px(7200));
-    EXPECT_EQ(placed(L"CmdExit").left, px(10680));
+    auto [dw, dh] = resize(reference_outer_width, reference_outer_height);
+    EXPECT_EQ(placed(L"FilAPT").right, px(120 + 8055 + dw));
+    EXPECT_EQ(placed(L"Label3").top, px(7200 + dh));
+    EXPECT_EQ(placed(L"CmdExit").left, px(10680 + dw));
 
     // Wider and taller: the CL pane widens, the rest follows the right and bottom edges.
-    resize(reference_outer_width + 3000, reference_outer_height + 1500);
-    r = placed(L"FilAPT");
-    EXPECT_EQ(r.right, px(120 + 8055 + 3000));
-    EXPECT_EQ(r.bottom, px(1680 + 5370 + 1500));
-    EXPECT_EQ(placed(L"DirAPT").right, px(120 + 8055 + 3000));
+    std::tie(dw, dh) = resize(reference_outer_width + 3000, reference_outer_height + 1500);
+    EXPECT_NEAR(dw, 3000, 12);
+    const RECT r = placed(L"FilAPT");
+    EXPECT_EQ(r.right, px(120 + 8055 + dw));
+    EXPECT_EQ(r.bottom, px(1680 + 5370 + dh));
+    EXPECT_EQ(placed(L"DirAPT").right, px(120 + 8055 + dw));
     EXPECT_EQ(placed(L"DirAPT").bottom, px(360 + 1170));
-    EXPECT_EQ(placed(L"CmdPost").left, px(10680 + 3000));
+    EXPECT_EQ(placed(L"CmdPost").left, px(10680 + dw));
     EXPECT_EQ(placed(L"CmdPost").top, px(240));
-    EXPECT_EQ(placed(L"FilPosts").left, px(8280 + 3000));
-    EXPECT_EQ(placed(L"Label9").top, px(7200 + 1500));
+    EXPECT_EQ(placed(L"FilPosts").left, px(8280 + dw));
+    EXPECT_EQ(placed(L"Label9").top, px(7200 + dh));
     EXPECT_EQ(placed(L"Label1").left, px(120));
-    EXPECT_EQ(form.line(L"Line3").x1, 12240 + 3000);
-    EXPECT_EQ(form.line(L"Line2").x2, 12240 + 3000);
+    EXPECT_EQ(form.line(L"Line3").x1, 12240 + dw);
+    EXPECT_EQ(form.line(L"Line2").x2, 12240 + dw);
     EXPECT_EQ(form.line(L"Line2").y1, 7080);
 
     // At or below 7000 twips on either side nothing moves.
