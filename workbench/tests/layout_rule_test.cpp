@@ -94,13 +94,5 @@ TEST(LayoutRule, GrowingOnlyTheHeightMovesNothingSideways) {
     }
 }
 
-TEST(LayoutRule, SetsEveryControlOfTheTableInOrder) {
-    const auto steps = layout_steps(12495, 8490);
-    ASSERT_EQ(steps.size(), 18u + 12u + 11u);
-    EXPECT_EQ(steps.front(), (LayoutStep{L"FilAPT", Property::width, 8055}));
-    EXPECT_EQ(steps[18], (LayoutStep{L"Line1", Property::x1, 10560}));
-    EXPECT_EQ(steps.back(), (LayoutStep{L"CmdExit", Property::left, 10680}));
-}
-
 } // namespace
 } // namespace workbench

@@ -57,28 +57,12 @@ TEST(ReplaceFileContent, WritesTheWholeFileOrLeavesTheOldOne) {
     EXPECT_EQ(left.files, (std::vector<std::wstring>{L"Plexo.cfg"}));
 }
 
-TEST(ReadWholeFile, GivesTheBytesOrNothing) {
-    testing_folder folder;
-    write_file(folder / L"a.cfg", std::string("a\0b\r\n", 5));
-    EXPECT_EQ(read_whole_file(folder / L"a.cfg"), std::string("a\0b\r\n", 5));
-    EXPECT_EQ(read_whole_file(folder / L"missing.cfg"), std::nullopt);
-    write_file(folder / L"empty.cfg", "");
-    EXPECT_EQ(read_whole_file(folder / L"empty.cfg"), std::string());
-}
-
 TEST(SystemUpper, UpperCasesLettersBeyondAscii) {
     EXPECT_EQ(system_upper(L'a'), L'A');
     EXPECT_EQ(system_upper(L'\u00e4'), L'\u00c4');
     EXPECT_EQ(system_upper(L'\u0436'), L'\u0416');
     EXPECT_EQ(system_upper(L'1'), L'1');
     EXPECT_EQ(system_upper(static_cast<wchar_t>(0xD800)), static_cast<wchar_t>(0xD800));
-}
-
-TEST(FullPath, ResolvesTheCurrentDriveRoot) {
-    wchar_t current[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, current);
-    EXPECT_EQ(full_path(L"\\"), std::wstring(current, 3));
-    EXPECT_EQ(full_path(L""), L"");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <tuple>
@@ -317,6 +318,19 @@ TEST_F(PlexoWindowTest, AClFolderThatIsGoneLeavesTheRootAndIsWrittenSo) {
     desktop::testing::click(control(L"CmdExit"));
     EXPECT_EQ(read_file(config_), "\"VAR\",\"" + narrow(root_of_current_drive()) + "\"\r\n\"" +
                                       narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"Zip\"\r\n");
+}
+
+TEST_F(PlexoWindowTest, APostProcessorFolderThatIsGoneKeepsTrelvoBin) {
+    const std::string gone = "\"VAR\",\"" + narrow(cl_) + "\"\r\n\"" + narrow(pp_) +
+                             "\\gone\"\r\n\"Backup\"\r\n\"Print\"\r\n\"Zip\"\r\n";
+    start(gone.c_str());
+    expect_only_start_up_failures(1);
+    EXPECT_EQ(window_->pp_folder(), L"C:\\trelvo\\bin");
+    // The failure rule points FilAPT at the current drive's root, while DirAPT keeps the
+    // configured CL folder.
+    EXPECT_EQ(window_->cl_folder(), cl_);
+    const Items shown = items(L"FilAPT");
+    EXPECT_EQ(std::find(shown.begin(), shown.end(), L"PART1.APT"), shown.end());
 }
 
 TEST_F(PlexoWindowTest, ExitWritesTheFileInItsWrittenFormOnlyForVar) {
