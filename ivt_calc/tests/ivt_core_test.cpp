@@ -1,0 +1,125 @@
+#include "core/clear_fields.h"
+#include "core/feed_from_number.h"
+#include "core/inverse_time_number.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace ivt {
+namespace {
+
+// An outcome in one line: "DX=1;DY=1;" for the texts written, "title: text" for a message.
+std::wstring written(const Outcome& outcome) {
+    if (const auto* message = std::get_if<Message>(&outcome))
+        return message->title + L": " + message->text;
+    std::wstring all;
+    for (const auto& [control, text] : std::get<Writes>(outcome))
+        all += std::wstring(control) + L"=" + text + L";";
+    return all;
+}
+
+using P = PositionTexts;
+const P zero{L"0", L"0", L"0", L"0"}, ones{L"1", L"1", L"1", L"0"}; // the start positions
+
+std::wstring number(P previous, P current, std::wstring feed, RotaryAxis axis = RotaryAxis::none,
+                    bool in_seconds = false, wchar_t separator = L'.') {
+    return written(
+        compute_inverse_time_number({previous, current, feed, axis, in_seconds}, separator));
+}
+
+std::wstring feed(P previous, P current, std::wstring number) {
+    return written(compute_feed_from_number({previous, current, number}, L'.'));
+}
+
+TEST(Computations, WorkedExamplesEdgeCasesAndFailures) {
+    const std::wstring fails = L"Inverse Time Feed: ";
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        // No option chosen counts as minutes.
+        {number(zero, ones, L"12"),
+         L"Label6=Time (Min.);DX=1;DY=1;DZ=1;DR=0;Dist=1.7321;Time=0.1443;IVT=6.9282;"},
+        {number(zero, ones, L"12", RotaryAxis::none, true),
+         L"Label6=Time (Sec.);DX=1;DY=1;DZ=1;DR=0;Dist=1.7321;Time=8.6603;IVT=0.1155;"},
+        {number({L"2", L"0", L"1.5", L"0"}, {L"3", L"1", L"2", L"30"}, L"40"),
+         L"Label6=Time (Min.);DX=1;DY=1;DZ=0.5;DR=1.5984;Dist=2.192;Time=0.0548;IVT=18.248;"},
+        {number({L"2", L"0", L"1,5", L"0"}, {L"3", L"1", L"2", L"30"}, L"40", RotaryAxis::b, false,
+                L','),
+         L"Label6=Time (Min.);DX=1;DY=1;DZ=0,5;DR=1,5984;Dist=2,192;Time=0,0548;IVT=18,248;"},
+        {number({L"10", L"0", L"0", L"90"}, {L"10", L"0", L"0", L"0"}, L"12"),
+         L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=-15.708;Dist=15.708;Time=1.309;IVT=0.7639;"},
+        // Ten-thousandfolds of exactly 312.5 and 937.5 go to the even neighbour.
+        {number(zero, {L"0.03125", L"0.09375", L"0", L"0"}, L"12"),
+         L"Label6=Time (Min.);DX=0.0312;DY=0.0938;DZ=0;DR=0;Dist=0.0988;Time=0.0082;IVT=121.4315;"},
+        // At (3, 4, 0) the distances from the X, Y and Z axes are 4, 3 and 5.
+        {number({L"3", L"4", L"0", L"0"}, {L"3", L"4", L"0", L"90"}, L"12", RotaryAxis::a),
+         L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=6.2832;Dist=6.2832;Time=0.5236;IVT=1.9099;"},
+        {number({L"3", L"4", L"0", L"0"}, {L"3", L"4", L"0", L"90"}, L"12", RotaryAxis::b),
+         L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=4.7124;Dist=4.7124;Time=0.3927;IVT=2.5465;"},
+        {number({L"3", L"4", L"0", L"0"}, {L"3", L"4", L"0", L"90"}, L"12", RotaryAxis::c),
+         L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=7.854;Dist=7.854;Time=0.6545;IVT=1.5279;"},
+        {number({L"3", L"4", L"0", L"0"}, {L"3", L"4", L"0", L"90"}, L"12"),
+         L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=4.7124;Dist=4.7124;Time=0.3927;IVT=2.5465;"},
+        {feed(zero, ones, L"6.9282"), L"DX=1;DY=1;DZ=1;Dist=1.7321;Time=0.1443;FR=12;"},
+        // The number computed in seconds above is read back per minute.
+        {feed(zero, ones, L"0.1155"), L"DX=1;DY=1;DZ=1;Dist=1.7321;Time=8.658;FR=0.2;"},
+        {feed(zero, {L"0.5", L"0", L"0", L"0"}, L"0.125"),
+         L"DX=0.5;DY=0;DZ=0;Dist=0.5;Time=8;FR=0.062;"},
+        // No rotary term: the rotary texts are not even read.
+        {feed({L"2", L"0", L"1.5", L"abc"}, {L"3", L"1", L"2", L""}, L"0.1"),
+         L"DX=1;DY=1;DZ=0.5;Dist=1.5;Time=10;FR=0.15;"},
+        {feed(ones, ones, L"4"), L"DX=0;DY=0;DZ=0;Dist=0;Time=0.25;FR=0;"},
+
+        {number({L"0", L"0", L"0", L""}, ones, L"12"),
+         fails + L"The field \"Previous Rotary Axis\" is empty. Please enter a number."},
+        {number(zero, {L"1", L"1", L"1", L"abc"}, L"12"),
+         fails + L"The field \"Current Rotary Axis\" does not hold a number: \"abc\"."},
+        {number(zero, ones, L"-0"), fails +
+                                        L"The field \"UPM Feed\" is 0. Please enter a feed "
+                                        L"other than zero: at no feed the cut would never end."},
+        // A rotary delta on the rotary axis itself is no move either.
+        {number({L"0", L"2", L"0", L"0"}, {L"0", L"2", L"0", L"45"}, L"12"),
+         fails +
+             L"The cut distance is 0: the move from the previous to the current position has "
+             L"no length, so it has no time and no 1/T FRN. Please enter positions that differ."},
+        // The last result out of range: the ones before it are not written either.
+        {number(zero, {L"0.0001", L"0", L"0", L"0"}, L"60000"),
+         fails + L"The result \"1/T FRN\" is 600000000, too large to show: results must lie "
+                 L"between -214748.3648 and 214748.3647."},
+        {feed({L"0", L"0", L"z", L"0"}, ones, L"2"),
+         fails + L"The field \"Previous Z-axis\" does not hold a number: \"z\"."},
+        {feed(zero, ones, L"0"), fails + L"The field \"1/T FRN\" is 0. Please enter a 1/T FRN "
+                                         L"other than zero: its inverse is the time for the cut."},
+        {feed(zero, {L"3000", L"0", L"0", L"0"}, L"1000"),
+         fails + L"The result \"UPM Feed\" is 3000000, too large to show: results must lie between "
+                 L"-2147483.648 and 2147483.647."},
+    };
+    for (const auto& [shown, expected] : cases)
+        EXPECT_EQ(shown, expected);
+}
+
+// Filling the fields one by one in their order: each time the next empty one is the only
+// one reported. The rotary fields stay empty; they are no part of this check.
+TEST(Computations, ReportOnlyTheFirstEmptyField) {
+    const std::wstring names[] = {L"Previous X-axis", L"Previous Y-axis", L"Previous Z-axis",
+                                  L"Current X-axis",  L"Current Y-axis",  L"Current Z-axis"};
+    for (int filled = 0; filled <= 6; ++filled) {
+        std::wstring t[6];
+        std::fill_n(t, filled, L"1");
+        const P previous{t[0], t[1], t[2], L""}, current{t[3], t[4], t[5], L""};
+        const auto missing = [&](std::wstring last) {
+            return L"Value missing: Please enter value for " + (filled < 6 ? names[filled] : last) +
+                   L".";
+        };
+        EXPECT_EQ(number(previous, current, L""), missing(L"UPM Feed"));
+        EXPECT_EQ(feed(previous, current, L""), missing(L"1/T FRN"));
+    }
+}
+
+// The start values ("1", "12") are not brought back; the time caption is no part of it.
+TEST(ClearFields, WritesZeroInTheInputsAndOneBlankInTheOutputs) {
+    EXPECT_EQ(written(clear_fields()), L"IVT=0;Time= ;Dist= ;DX= ;DY= ;DZ= ;DR= ;FR=0;CX=0;CY=0;"
+                                       L"CZ=0;CR=0;LX=0;LY=0;LZ=0;LR=0;");
+}
+
+} // namespace
+} // namespace ivt
