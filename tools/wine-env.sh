@@ -46,18 +46,21 @@ nct_wine_ready() {
     mkdir -p "$nct_cache_dir"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.nct-ready" ]; then
-            echo "Making the Wine prefix $WINEPREFIX (once)..." >&2
-            rm -rf "$WINEPREFIX"
-            wineboot --init >/dev/null 2>&1
+        if [ ! -f "$WINEPREFIX/.nct-ready-2" ]; then
+            echo "Setting up the Wine prefix $WINEPREFIX (once)..." >&2
+            # An existing prefix (the user's workspace in the run prefix) is kept and only
+            # given the settings below.
+            [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
             wineserver -w
             # A crash fails the test instead of waiting on a dialog.
             wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
             # No window manager under Xvfb: unmanaged windows close their message boxes at once.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
             wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+            # Names that begin with "." are ordinary files on Windows, not hidden ones.
+            wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /t REG_SZ /d Y /f >/dev/null 2>&1
             wineserver -w
-            touch "$WINEPREFIX/.nct-ready"
+            touch "$WINEPREFIX/.nct-ready-2"
         fi
     ) 9>"$nct_cache_dir/wine-$1.lock"
 }
