@@ -51,7 +51,7 @@ nct_wine_ready() {
             # An existing prefix (the user's workspace in the run prefix) is kept and only
             # given the settings below.
             [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
-            wineserver -w
+            timeout 60 wineserver -w || true
             # A crash fails the test instead of waiting on a dialog.
             wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
             # No window manager under Xvfb: unmanaged windows close their message boxes at once.
@@ -59,7 +59,7 @@ nct_wine_ready() {
             wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
             # Names that begin with "." are ordinary files on Windows, not hidden ones.
             wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /t REG_SZ /d Y /f >/dev/null 2>&1
-            wineserver -w
+            timeout 60 wineserver -w || true
             touch "$WINEPREFIX/.nct-ready-2"
         fi
     ) 9>"$nct_cache_dir/wine-$1.lock"

@@ -1,4 +1,3 @@
-#include "core/clear_fields.h"
 #include "core/feed_from_number.h"
 #include "core/inverse_time_number.h"
 
@@ -113,12 +112,6 @@ TEST(Computations, ReportOnlyTheFirstEmptyField) {
         EXPECT_EQ(number(previous, current, L""), missing(L"UPM Feed"));
         EXPECT_EQ(feed(previous, current, L""), missing(L"1/T FRN"));
     }
-}
-
-// The start values ("1", "12") are not brought back; the time caption is no part of it.
-TEST(ClearFields, WritesZeroInTheInputsAndOneBlankInTheOutputs) {
-    EXPECT_EQ(written(clear_fields()), L"IVT=0;Time= ;Dist= ;DX= ;DY= ;DZ= ;DR= ;FR=0;CX=0;CY=0;"
-                                       L"CZ=0;CR=0;LX=0;LY=0;LZ=0;LR=0;");
 }
 
 } // namespace
