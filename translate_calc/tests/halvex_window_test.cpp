@@ -110,12 +110,6 @@ TEST_F(HalvexWindowTest, ClearingWritesExactlyItsTexts) {
     EXPECT_EQ(fields(), L" | | |7.5|7.5|7.5|7.5|7.5|7.5|7.5|7.5| | | |");
     click(at(Clear));
     EXPECT_EQ(fields(), L" | | |0|0|1|0|0|0|0|0| | | |");
-    // Its blanks are no numbers until a tip point is typed.
-    click(at(CompPP));
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    type({{TipX, L"10"}, {TipY, L"20"}, {TipZ, L"5"}});
-    click(at(CompPP));
-    EXPECT_EQ(fields(), L"10|20|5|0|0|1|0|0|0|0|0|10|20|5|");
 }
 
 TEST_F(HalvexWindowTest, ExitClosesTheWindowAtOnce) {
