@@ -137,6 +137,16 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
         }();
         EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class.c_str()), 0)
             << ::testing::PrintToString(name);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        const auto button_type = [&](LONG type) {
+            EXPECT_EQ(style & BS_TYPEMASK, type) << ::testing::PrintToString(name);
+        };
+        if (row.kind == Kind::command_button) button_type(BS_PUSHBUTTON);
+        if (row.kind == Kind::option_button) button_type(BS_AUTORADIOBUTTON);
+        if (row.kind == Kind::frame) button_type(BS_GROUPBOX);
+        if (row.kind == Kind::label) {
+            EXPECT_TRUE(style & SS_NOTIFY) << ::testing::PrintToString(name);
+        }
         if (row.kind == Kind::read_only_text_box || row.kind == Kind::text_box) {
             EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0,
                       row.kind == Kind::read_only_text_box)
