@@ -50,7 +50,7 @@ TEST_F(HalvexWindowTest, MatchesItsTableAt96And120Dpi) {
     EXPECT_EQ(fields(), L"|||0.0|0.0|1.0|0.0|0.0|0.0|0.0|0.0||||");
     EXPECT_EQ(GetFocus(), at(TipX));
     // A label that reaches into a field lies beneath it and cannot hide its text.
-    for (const auto [field, label] : {std::pair{OrgX, Label4}, {PrgX, Label9}}) {
+    for (const auto& [field, label] : {std::pair{OrgX, Label4}, {PrgX, Label9}}) {
         HWND next = GetWindow(at(field), GW_HWNDNEXT);
         while (next && next != at(label))
             next = GetWindow(next, GW_HWNDNEXT);
