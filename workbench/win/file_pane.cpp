@@ -1,5 +1,6 @@
 #include "win/file_pane.h"
 
+#include "commands/win/system_message.h"
 #include "core/case_fold.h"
 #include "core/folder_path.h"
 #include "win/file_system.h"

@@ -34,9 +34,6 @@ wchar_t system_upper(wchar_t c);
 // 8-bit text in the system's ANSI code page.
 std::wstring ansi_to_wide(std::string_view bytes);
 
-// The system's words for an error code, without the trailing line break.
-std::wstring system_message(DWORD error);
-
 // The whole content of a file; nothing when it cannot be opened or read.
 std::optional<std::string> read_whole_file(const std::wstring& path);
 

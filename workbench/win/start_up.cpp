@@ -1,5 +1,6 @@
 // Start-up from Plexo.cfg and Exit, which writes it back.
 
+#include "commands/win/system_message.h"
 #include "core/config_file.h"
 #include "core/file_type_filter.h"
 #include "core/text_encoding.h"

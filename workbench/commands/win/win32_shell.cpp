@@ -1,6 +1,7 @@
 #include "commands/win/win32_shell.h"
 
 #include "commands/win/input_box.h"
+#include "commands/win/system_message.h"
 
 namespace workbench {
 
@@ -33,19 +34,6 @@ std::optional<std::wstring> found_batch_file(const std::wstring& name) {
 }
 
 } // namespace
-
-std::wstring system_message(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring message(buffer, length);
-    LocalFree(buffer);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
-        message.pop_back();
-    if (message.empty()) message = L"System error " + std::to_wstring(error) + L".";
-    return message;
-}
 
 int Win32Shell::message_box(std::wstring_view text, int style, std::wstring_view title) {
     const int code = MessageBoxW(owner_, std::wstring(text).c_str(), std::wstring(title).c_str(),

@@ -22,7 +22,4 @@ private:
     HWND owner_;
 };
 
-// The system's text for an error code, without its trailing line break.
-std::wstring system_message(DWORD error);
-
 } // namespace workbench

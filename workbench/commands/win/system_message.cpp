@@ -1,0 +1,18 @@
+#include "commands/win/system_message.h"
+
+namespace workbench {
+
+std::wstring system_message(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty()) text = L"System error " + std::to_wstring(error) + L".";
+    return text;
+}
+
+} // namespace workbench
