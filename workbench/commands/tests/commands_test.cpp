@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace workbench {
 namespace {
 
@@ -11,244 +13,161 @@ using testing::FakePanes;
 using testing::FakeShell;
 using testing::Log;
 
-constexpr auto cl_path = L"D:\\JOBS\\P100\\PART1.APT";
-constexpr auto post_line = L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 "
-                           L"PART1 APT";
-constexpr auto user_arguments = L" C:\\trelvo\\bin MILL5X D:\\JOBS\\P100\\PART1.APT D "
-                                L"\\JOBS\\P100 PART1 APT";
-constexpr auto editor = L"c:\\Program Files\\windows NT\\accessories\\wordpad.exe";
-constexpr auto no_such_program = L"The system cannot find the file specified.";
+const std::wstring path = L"D:\\JOBS\\P100\\PART1.APT";
+const std::wstring post_line =
+    L"start C:\\trelvo\\bin\\MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 PART1 APT";
+const std::wstring ask_post = L"box 1 Plexo: Select File & PostProcessor";
+const std::wstring ask_user = L"box 1 Plexo: Select File";
+const std::wstring ask_delete = L"box 1 Plexo: Selected file will be Deleted !!\n" + path;
+const std::wstring ask_install = L"input Install PostProcessor: Enter PostProcessor name";
+const std::wstring ask_word = L"input Syntax HELP: Enter MAJOR or Major word:";
+const std::wstring started = L"box 0 Plexo: Result = 2468";
+const std::wstring unsafe = L", which the command interpreter would take as part of a command.";
+const std::wstring no_such_program = L"The system cannot find the file specified.";
 
-class CommandsTest : public ::testing::Test {
-protected:
-    CommandsTest() {
-        state.cl_file = L"PART1.APT";
-        state.pp_name = L"MILL5X";
-        state.task_id = L"77";
-    }
-    std::wstring not_started(const std::wstring& line) {
-        return L"box 0 Plexo: The program could not be started:\n" + line + L"\n" + no_such_program;
-    }
-
+// One click of a button: what the window holds before, how the user answers, and every
+// message, start, deletion, pattern and re-read that follows, with Answer and TaskId after.
+struct Case {
+    const char* name;
+    std::function<void(Commands&)> click;
     Log log;
-    FakeShell shell{log};
-    FakePanes panes{log};
-    WindowState state;
-    Commands commands{state, panes, shell};
+    short answer = 0;
+    std::wstring task_id = L"77";
+    std::wstring cl_file = L"PART1.APT";
+    std::wstring cl_folder = L"D:\\JOBS\\P100", pp_folder = L"C:\\trelvo\\bin";
+    std::deque<int> answers = {};
+    std::deque<std::wstring> inputs = {};
+    std::set<std::wstring> files = {path};
+    std::wstring start_failure = {}, refusal = {};
 };
 
-TEST_F(CommandsTest, PostProcessStartsReportsAndNarrowsTheList) {
-    commands.post();
-    EXPECT_EQ(log,
-              (Log{L"box 1 Plexo: Select File & PostProcessor", L"start " + std::wstring(post_line),
-                   L"box 0 Plexo: Result = 2468", L"pattern PART1.*"}));
-    EXPECT_EQ(state.answer, 1);
-    EXPECT_EQ(state.task_id, L"2468");
-}
+const auto post = [](Commands& c) { c.post(); };
+const auto edit = [](Commands& c) { c.edit(); };
+const auto remove = [](Commands& c) { c.delete_cl_file(); };
+const auto install = [](Commands& c) { c.install_pp(); };
+const auto remove_pp = [](Commands& c) { c.remove_pp(); };
+const auto help = [](Commands& c) { c.pp_help(); };
+const auto user = [](int number) { return [number](Commands& c) { c.user(number); }; };
 
-TEST_F(CommandsTest, PostProcessNarrowsTheListToTheBaseNameEvenAfterCancel) {
-    struct Case {
-        const wchar_t *cl_file, *pattern;
-    };
-    const Case cases[] = {{L"PART1.APT", L"PART1.*"},
-                          {L"PART.V2.APT", L"PART.V2.*"},
-                          {L"README", L".*"},
-                          {L"", L".*"}};
+const Case cases[] = {
+    {.name = "post OK",
+     .click = post,
+     .log = {ask_post, post_line, started, L"pattern PART1.*"},
+     .answer = 1,
+     .task_id = L"2468"},
+    {.name = "post Cancel still narrows",
+     .click = post,
+     .log = {ask_post, L"pattern PART.V2.*"},
+     .answer = 2,
+     .cl_file = L"PART.V2.APT",
+     .answers = {2}},
+    {.name = "post fails to start",
+     .click = post,
+     .log = {ask_post, post_line,
+             L"box 0 Plexo: The program could not be started:\n" + post_line.substr(6) + L"\n" +
+                 no_such_program,
+             L"pattern PART1.*"},
+     .answer = 1,
+     .start_failure = no_such_program},
+    {.name = "user 3",
+     .click = user(3),
+     .log = {ask_user,
+             L"start user3.bat C:\\trelvo\\bin MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 "
+             L"PART1 APT",
+             L"reread FilAPT"},
+     .answer = 1,
+     .task_id = L"2468"},
+    {.name = "user Cancel", .click = user(1), .log = {ask_user}, .answer = 2, .answers = {2}},
+    {.name = "user with & in the CL path",
+     .click = user(2),
+     .log = {ask_user, L"box 0 Plexo: user2.bat was not started: the CL path\nD:\\R&D\\PART1.APT"
+                       L"\nholds the character &" +
+                           unsafe},
+     .answer = 1,
+     .cl_folder = L"D:\\R&D"},
+    {.name = "edit without a file",
+     .click = edit,
+     .log = {L"box 0 Plexo: File must be selected!"},
+     .cl_file = L""},
+    {.name = "edit",
+     .click = edit,
+     .log = {L"start c:\\Program Files\\windows NT\\accessories\\wordpad.exe " + path, started},
+     .task_id = L"2468"},
+    {.name = "delete Cancel", .click = remove, .log = {ask_delete}, .answer = 2, .answers = {2}},
+    {.name = "delete",
+     .click = remove,
+     .log = {ask_delete, L"delete " + path, L"reread FilAPT"},
+     .answer = 1},
+    {.name = "delete with no file chosen",
+     .click = remove,
+     .log = {L"box 0 Plexo: There is no file\nD:\\JOBS\\P100\\\nNothing was deleted."},
+     .cl_file = L""},
+    {.name = "delete refused",
+     .click = remove,
+     .log = {ask_delete, L"delete " + path,
+             L"box 0 Plexo: The file\n" + path + L"\ncould not be deleted: Access is denied.",
+             L"reread FilAPT"},
+     .answer = 1,
+     .refusal = L"Access is denied."},
+    {.name = "user's guide keeps no task id",
+     .click = [](Commands& c) { c.open_users_guide(); },
+     .log = {L"start c:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRD32 "
+             L"c:\\trelvo\\doc\\Plexo_Users_Guide.pdf"}},
+    {.name = "install",
+     .click = install,
+     .log = {ask_install, L"start instpp.bat C:\\trelvo\\bin mill5x",
+             L"box 0 Plexo: PostProcessor installed.", L"reread FilPosts"},
+     .task_id = L"2468",
+     .inputs = {L"mill5x"}},
+    {.name = "install Cancel", .click = install, .log = {ask_install}},
+    {.name = "install a name with &",
+     .click = install,
+     .log = {ask_install, L"box 0 Plexo: instpp.bat was not started: the post-processor "
+                          L"name\nmill&del\nholds the character &" +
+                              unsafe},
+     .inputs = {L"mill&del"}},
+    {.name = "remove a post-processor named without its extension",
+     .click = remove_pp,
+     .log = {L"box 0 Plexo: There is no file\nC:\\trelvo\\bin\\MILL5X\nNothing was deleted."},
+     .files = {L"C:\\trelvo\\bin\\MILL5X.EXE"}},
+    {.name = "remove a post-processor",
+     .click = remove_pp,
+     .log = {L"box 1 Plexo: Selected PostProcessor will be Deleted !!\nC:\\trelvo\\bin\\MILL5X",
+             L"delete C:\\trelvo\\bin\\MILL5X", L"reread FilPosts"},
+     .answer = 1,
+     .files = {L"C:\\trelvo\\bin\\MILL5X"}},
+    {.name = "syntax help",
+     .click = help,
+     .log = {ask_word, L"start C:\\trelvo\\bin\\MILL5X ?GOTO"},
+     .task_id = L"2468",
+     .inputs = {L"gotO"}},
+    {.name = "syntax help without a word",
+     .click = help,
+     .log = {ask_word, L"start C:\\trelvo\\bin\\MILL5X ?"},
+     .task_id = L"2468"},
+};
+
+TEST(Commands, EachButtonAsksStartsDeletesAndRereadsAsItShould) {
     for (const auto& c : cases) {
-        log.clear();
-        state.cl_file = c.cl_file;
-        shell.answers = {cancel_button};
-        commands.post();
-        EXPECT_EQ(log, (Log{L"box 1 Plexo: Select File & PostProcessor",
-                            L"pattern " + std::wstring(c.pattern)}));
-        EXPECT_EQ(state.answer, 2);
-        EXPECT_EQ(state.task_id, L"77");
-    }
-}
-
-TEST_F(CommandsTest, PostProcessJoinsTheFolderOpenNowWithTheRememberedFile) {
-    panes.cl = L"C:\\";
-    panes.pp = L"E:\\POSTS";
-    commands.post();
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0].text(), L"E:\\POSTS\\MILL5X C:\\\\PART1.APT C \\ PART1 APT");
-}
-
-TEST_F(CommandsTest, AFailedStartIsReportedAndKeepsTheTaskId) {
-    shell.start_failure = no_such_program;
-    commands.post();
-    EXPECT_EQ(log,
-              (Log{L"box 1 Plexo: Select File & PostProcessor", L"start " + std::wstring(post_line),
-                   not_started(post_line), L"pattern PART1.*"}));
-    EXPECT_EQ(state.task_id, L"77");
-
-    for (auto command : {&Commands::edit, &Commands::pp_help, &Commands::install_pp}) {
-        log.clear();
-        shell.inputs = {L"mill5x"};
-        (commands.*command)();
-        ASSERT_FALSE(log.empty());
-        EXPECT_NE(log.back().find(L"could not be started"), std::wstring::npos) << log.back();
-        EXPECT_EQ(state.task_id, L"77");
-    }
-}
-
-TEST_F(CommandsTest, UserProcessesRunTheirBatchFileAndRereadTheList) {
-    for (int number = 1; number <= 3; ++number) {
-        log.clear();
-        shell.next_task_id = 100 + number;
-        commands.user(number);
-        const std::wstring line = L"user" + std::to_wstring(number) + L".bat" + user_arguments;
-        EXPECT_EQ(log, (Log{L"box 1 Plexo: Select File", L"start " + line, L"reread FilAPT"}));
-        EXPECT_EQ(state.task_id, std::to_wstring(100 + number));
-        EXPECT_EQ(state.answer, 1);
-    }
-}
-
-TEST_F(CommandsTest, UserProcessStartsNothingOnCancelOrWhenAPieceIsInterpreterSyntax) {
-    shell.answers = {cancel_button};
-    commands.user(1);
-    EXPECT_EQ(log, (Log{L"box 1 Plexo: Select File"}));
-    EXPECT_EQ(state.answer, 2);
-
-    log.clear();
-    panes.cl = L"D:\\R&D";
-    commands.user(2);
-    EXPECT_EQ(log, (Log{L"box 1 Plexo: Select File",
-                        L"box 0 Plexo: user2.bat was not started: the CL path\n"
-                        L"D:\\R&D\\PART1.APT\nholds the character &, which the command "
-                        L"interpreter would take as part of a command."}));
-    EXPECT_TRUE(shell.started.empty());
-    EXPECT_EQ(state.task_id, L"77");
-}
-
-TEST_F(CommandsTest, EditNeedsAFileThenStartsTheEditorAndReports) {
-    state.cl_file.clear();
-    commands.edit();
-    EXPECT_EQ(log, (Log{L"box 0 Plexo: File must be selected!"}));
-    EXPECT_TRUE(shell.started.empty());
-
-    log.clear();
-    state.cl_file = L"PART1.APT";
-    commands.edit();
-    EXPECT_EQ(log, (Log{L"start " + std::wstring(editor) + L" " + cl_path,
-                        L"box 0 Plexo: Result = 2468"}));
-    EXPECT_EQ(state.task_id, L"2468");
-    EXPECT_EQ(state.answer, 0); // no OK/Cancel box was shown
-}
-
-TEST_F(CommandsTest, DeleteShowsThePathAsksAndRereads) {
-    shell.files = {cl_path};
-    shell.answers = {cancel_button};
-    commands.delete_cl_file();
-    EXPECT_EQ(log,
-              (Log{L"box 1 Plexo: Selected file will be Deleted !!\nD:\\JOBS\\P100\\PART1.APT"}));
-    EXPECT_EQ(state.answer, 2);
-    EXPECT_TRUE(shell.files.contains(cl_path));
-
-    log.clear();
-    commands.delete_cl_file();
-    EXPECT_EQ(log, (Log{L"box 1 Plexo: Selected file will be Deleted !!\nD:\\JOBS\\P100\\PART1.APT",
-                        L"delete D:\\JOBS\\P100\\PART1.APT", L"reread FilAPT"}));
-    EXPECT_EQ(state.answer, 1);
-    EXPECT_EQ(state.cl_file, L"PART1.APT"); // still names the deleted file
-}
-
-TEST_F(CommandsTest, DeleteSaysSoWhenNoFileHasThePathOrTheSystemRefuses) {
-    struct Case {
-        const wchar_t *cl_folder, *cl_file, *path;
-    };
-    const Case cases[] = {
-        {L"D:\\JOBS\\P100", L"", L"D:\\JOBS\\P100\\"},                 // no file chosen
-        {L"D:\\JOBS\\P100", L"GONE.APT", L"D:\\JOBS\\P100\\GONE.APT"}, // already deleted
-        {L"E:\\OTHER", L"PART1.APT", L"E:\\OTHER\\PART1.APT"}, // remembered name, new folder
-    };
-    for (const auto& c : cases) {
-        log.clear();
-        shell.files = {cl_path};
+        Log log;
+        FakeShell shell{log};
+        FakePanes panes{log};
+        WindowState state{.cl_file = c.cl_file, .pp_name = L"MILL5X", .task_id = L"77"};
         panes.cl = c.cl_folder;
-        state.cl_file = c.cl_file;
-        state.answer = 0;
-        commands.delete_cl_file();
-        EXPECT_EQ(log, (Log{L"box 0 Plexo: There is no file\n" + std::wstring(c.path) +
-                            L"\nNothing was deleted."}));
-        EXPECT_EQ(state.answer, 0);
+        panes.pp = c.pp_folder;
+        shell.answers = c.answers;
+        shell.inputs = c.inputs;
+        shell.files = c.files;
+        shell.start_failure = c.start_failure;
+        if (!c.refusal.empty()) shell.refusals[path] = c.refusal;
+        Commands commands{state, panes, shell};
+        c.click(commands);
+        EXPECT_EQ(log, c.log) << c.name;
+        EXPECT_EQ(state.answer, c.answer) << c.name;
+        EXPECT_EQ(state.task_id, c.task_id) << c.name;
+        EXPECT_EQ(state.cl_file, c.cl_file) << c.name << ": CLFile stays as it was";
+        EXPECT_EQ(state.pp_name, L"MILL5X") << c.name;
     }
-
-    log.clear();
-    panes.cl = L"D:\\JOBS\\P100";
-    state.cl_file = L"PART1.APT";
-    shell.refusals[cl_path] = L"Access is denied.";
-    commands.delete_cl_file();
-    EXPECT_EQ(log, (Log{L"box 1 Plexo: Selected file will be Deleted !!\nD:\\JOBS\\P100\\PART1.APT",
-                        L"delete D:\\JOBS\\P100\\PART1.APT",
-                        L"box 0 Plexo: The file\nD:\\JOBS\\P100\\PART1.APT\ncould not be "
-                        L"deleted: Access is denied.",
-                        L"reread FilAPT"}));
-}
-
-TEST_F(CommandsTest, UsersGuideStartsTheSameLineAndKeepsNoTaskId) {
-    state.cl_file.clear();
-    commands.open_users_guide();
-    commands.open_users_guide();
-    const std::wstring line = L"start c:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRD32 "
-                              L"c:\\trelvo\\doc\\Plexo_Users_Guide.pdf";
-    EXPECT_EQ(log, (Log{line, line}));
-    EXPECT_EQ(state.task_id, L"77");
-}
-
-TEST_F(CommandsTest, InstallAsksForANameStartsReportsAndRereads) {
-    shell.inputs = {L"mill5x"};
-    commands.install_pp();
-    EXPECT_EQ(log, (Log{L"input Install PostProcessor: Enter PostProcessor name",
-                        L"start instpp.bat C:\\trelvo\\bin mill5x",
-                        L"box 0 Plexo: PostProcessor installed.", L"reread FilPosts"}));
-    EXPECT_EQ(state.task_id, L"2468");
-
-    log.clear();
-    commands.install_pp(); // Cancel or nothing typed
-    EXPECT_EQ(log, (Log{L"input Install PostProcessor: Enter PostProcessor name"}));
-
-    log.clear();
-    shell.inputs = {L"mill&del"};
-    commands.install_pp();
-    EXPECT_EQ(log, (Log{L"input Install PostProcessor: Enter PostProcessor name",
-                        L"box 0 Plexo: instpp.bat was not started: the post-processor name\n"
-                        L"mill&del\nholds the character &, which the command interpreter "
-                        L"would take as part of a command."}));
-}
-
-TEST_F(CommandsTest, RemoveDeletesThePostProcessorPathWithoutExtension) {
-    shell.files = {L"C:\\trelvo\\bin\\MILL5X.EXE"};
-    commands.remove_pp();
-    EXPECT_EQ(log, (Log{L"box 0 Plexo: There is no file\nC:\\trelvo\\bin\\MILL5X\nNothing was "
-                        L"deleted."}));
-
-    log.clear();
-    shell.files.insert(L"C:\\trelvo\\bin\\MILL5X");
-    commands.remove_pp();
-    EXPECT_EQ(log, (Log{L"box 1 Plexo: Selected PostProcessor will be Deleted !!\n"
-                        L"C:\\trelvo\\bin\\MILL5X",
-                        L"delete C:\\trelvo\\bin\\MILL5X", L"reread FilPosts"}));
-    EXPECT_EQ(state.answer, 1);
-
-    log.clear();
-    shell.files.insert(L"C:\\trelvo\\bin\\MILL5X");
-    shell.answers = {cancel_button};
-    commands.remove_pp();
-    EXPECT_EQ(log.size(), 1u);
-    EXPECT_EQ(state.answer, 2);
-    EXPECT_EQ(state.pp_name, L"MILL5X");
-}
-
-TEST_F(CommandsTest, SyntaxHelpUpperCasesTheWordAndStartsEvenWithoutOne) {
-    shell.inputs = {L"gotO", L""};
-    commands.pp_help();
-    commands.pp_help();
-    EXPECT_EQ(log, (Log{L"input Syntax HELP: Enter MAJOR or Major word:",
-                        L"start C:\\trelvo\\bin\\MILL5X ?GOTO",
-                        L"input Syntax HELP: Enter MAJOR or Major word:",
-                        L"start C:\\trelvo\\bin\\MILL5X ?"}));
-    EXPECT_EQ(state.task_id, L"2469");
 }
 
 } // namespace

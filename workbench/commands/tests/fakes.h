@@ -14,12 +14,19 @@ namespace workbench::testing {
 
 using Log = std::vector<std::wstring>;
 
+template <class T> T next_of(std::deque<T>& queue, T when_empty) {
+    if (queue.empty()) return when_empty;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
 class FakeShell : public Shell {
 public:
     explicit FakeShell(Log& log) : log_(log) {}
 
-    std::deque<int> answers;         // button codes, in order; OK when none is left
-    std::deque<std::wstring> inputs; // input box results, in order; "" when none is left
+    std::deque<int> answers;         // button codes; OK when none is left
+    std::deque<std::wstring> inputs; // input box results; "" when none is left
     unsigned long next_task_id = 2468;
     std::wstring start_failure;                    // when set, every start fails with it
     std::set<std::wstring> files;                  // the paths that name a file
@@ -29,17 +36,11 @@ public:
     int message_box(std::wstring_view text, int style, std::wstring_view title) override {
         log_.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " +
                        std::wstring(text));
-        if (answers.empty()) return ok_button;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next_of(answers, ok_button);
     }
     std::wstring input_box(std::wstring_view prompt, std::wstring_view title) override {
         log_.push_back(L"input " + std::wstring(title) + L": " + std::wstring(prompt));
-        if (inputs.empty()) return {};
-        auto input = inputs.front();
-        inputs.pop_front();
-        return input;
+        return next_of(inputs, std::wstring());
     }
     StartResult start(const CommandLine& line) override {
         log_.push_back(L"start " + line.text());
@@ -50,8 +51,7 @@ public:
     bool is_file(const std::wstring& path) override { return files.contains(path); }
     std::optional<std::wstring> delete_file(const std::wstring& path) override {
         log_.push_back(L"delete " + path);
-        if (const auto refusal = refusals.find(path); refusal != refusals.end())
-            return refusal->second;
+        if (refusals.contains(path)) return refusals[path];
         files.erase(path);
         return std::nullopt;
     }

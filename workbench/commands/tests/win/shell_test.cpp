@@ -86,8 +86,8 @@ TEST_F(ShellTest, RunsABatchFileUnderTheInterpreterWithItsArguments) {
 }
 
 TEST_F(ShellTest, AProgramThatCannotBeStartedGivesTheSystemsReason) {
+    // No such program, and a batch file that is nowhere to be found.
     const CommandLine lines[] = {
-        post_command(folder.wstring(), L"", cl_pieces(L"D:\\JOBS", L"PART1.APT")),
         post_command(folder.wstring(), L"NOSUCHPP", cl_pieces(L"D:\\JOBS", L"PART1.APT")),
         user_command(3, L"C:\\trelvo\\bin", L"MILL5X", cl_pieces(L"D:\\JOBS", L"PART1.APT")),
     };
