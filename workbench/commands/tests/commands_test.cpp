@@ -77,7 +77,6 @@ const Case cases[] = {
              L"reread FilAPT"},
      .answer = 1,
      .task_id = L"2468"},
-    {.name = "user Cancel", .click = user(1), .log = {ask_user}, .answer = 2, .answers = {2}},
     {.name = "user with & in the CL path",
      .click = user(2),
      .log = {ask_user, L"box 0 Plexo: user2.bat was not started: the CL path\nD:\\R&D\\PART1.APT"
@@ -141,10 +140,6 @@ const Case cases[] = {
      .log = {ask_word, L"start C:\\trelvo\\bin\\MILL5X ?GOTO"},
      .task_id = L"2468",
      .inputs = {L"gotO"}},
-    {.name = "syntax help without a word",
-     .click = help,
-     .log = {ask_word, L"start C:\\trelvo\\bin\\MILL5X ?"},
-     .task_id = L"2468"},
 };
 
 TEST(Commands, EachButtonAsksStartsDeletesAndRereadsAsItShould) {
