@@ -2,31 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace mill5x {
 namespace {
 
-TEST(Settings, TheShippedTableReadsAsDocumented) {
-    std::ifstream file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    const MachineSettings s = read_settings(text.str());
-    EXPECT_EQ(s.units, Units::millimetre);
-    EXPECT_EQ(s.rapid_feed, 15000);
-    EXPECT_EQ(s.max_feed, 8000);
-    EXPECT_EQ(s.max_spindle, 12000);
-    EXPECT_EQ(s.pivot_distance, 150);
-    EXPECT_EQ(s.tool_length, 100);
-    EXPECT_EQ(s.b_min, -110);
-    EXPECT_EQ(s.b_max, 110);
-    EXPECT_EQ(s.c_min, -360);
-    EXPECT_EQ(s.c_max, 360);
-    EXPECT_TRUE(s.inverse_time);
-    EXPECT_EQ(s.block_number_step, 10);
-}
-
+// The shipped table is read in the job test.
 TEST(Settings, KeysInAnyCaseWithCommentsAndCrLf) {
     const MachineSettings s =
         read_settings("units = inch # the NC program in inches\r\n\r\n  Inverse_Time=no\r\n"

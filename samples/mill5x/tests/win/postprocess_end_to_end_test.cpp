@@ -33,12 +33,6 @@ constexpr int cmd_post = 1000;
 constexpr int fil_posts = 1009;
 constexpr int fil_apt = 1010;
 
-std::wstring window_text(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
 std::vector<HWND> top_windows_of(DWORD process) {
     std::pair<DWORD, std::vector<HWND>> search{process, {}};
     EnumWindows(
@@ -55,11 +49,9 @@ std::vector<HWND> top_windows_of(DWORD process) {
 
 // The text of a message box, from its static control (ID 0xFFFF), or "" for other windows.
 std::wstring message_box_text(HWND window) {
-    wchar_t name[16] = {};
+    wchar_t name[16] = {}, text[512] = {};
     GetClassNameW(window, name, 16);
-    if (std::wstring(name) != L"#32770") return L"";
-    wchar_t text[512] = {};
-    GetDlgItemTextW(window, 0xFFFF, text, 512);
+    if (std::wstring(name) == L"#32770") GetDlgItemTextW(window, 0xFFFF, text, 512);
     return text;
 }
 
@@ -73,38 +65,26 @@ HWND wait_for(const std::function<HWND()>& found) {
 
 std::vector<std::wstring> list_items(HWND list) {
     std::vector<std::wstring> items;
-    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring item(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1,
-                          L'\0');
-        item.resize(static_cast<std::size_t>(
-            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+    for (LRESULT i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
+        wchar_t item[MAX_PATH] = {};
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
         items.push_back(item);
     }
-    std::sort(items.begin(), items.end());
     return items;
 }
 
 // A click on a file list item, as the user makes it: the selection, then LBN_SELCHANGE.
 bool choose(HWND form, int list_id, const std::wstring& name) {
     HWND list = GetDlgItem(form, list_id);
-    for (LRESULT i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
-        wchar_t item[MAX_PATH] = {};
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
-        if (_wcsicmp(item, name.c_str()) != 0) continue;
-        SendMessageW(list, LB_SETCURSEL, i, 0);
-        SendMessageW(form, WM_COMMAND, MAKEWPARAM(list_id, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-        return true;
-    }
-    return false;
-}
-
-std::string file_text(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    const auto items = list_items(list);
+    const auto item = std::find_if(items.begin(), items.end(), [&](const auto& i) {
+        return _wcsicmp(i.c_str(), name.c_str()) == 0;
+    });
+    if (item == items.end()) return false;
+    SendMessageW(list, LB_SETCURSEL, item - items.begin(), 0);
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(list_id, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return true;
 }
 
 class Plexo {
@@ -118,39 +98,26 @@ public:
     }
     ~Plexo() {
         if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-            for (HWND window : top_windows_of(process_.dwProcessId))
-                PostMessageW(window, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(process_.hProcess, 5000) == WAIT_TIMEOUT)
-                TerminateProcess(process_.hProcess, 1);
-        }
+        TerminateProcess(process_.hProcess, 0);
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
     bool started() const { return started_; }
 
-    // The message box whose text starts with prefix, answering any start-up report of a
-    // missing folder on the way (the test's current drive has no \trelvo\bin).
-    HWND message_box(const std::wstring& prefix) {
+    // The first window of Plexo's that is wanted, answering any start-up report of a missing
+    // folder on the way (the test's current drive has no \trelvo\bin).
+    HWND window(const std::function<bool(HWND)>& wanted) {
         return wait_for([&]() -> HWND {
             for (HWND window : top_windows_of(process_.dwProcessId)) {
-                const std::wstring text = message_box_text(window);
-                if (text.starts_with(prefix)) return window;
-                if (text == L"APT source folder not found")
-                    PostMessageW(window, WM_COMMAND, IDOK, 0);
-            }
-            return nullptr;
-        });
-    }
-    HWND main_window() {
-        return wait_for([&]() -> HWND {
-            for (HWND window : top_windows_of(process_.dwProcessId)) {
-                if (window_text(window) == L"Plexo V1.9") return window;
+                if (wanted(window)) return window;
                 if (message_box_text(window) == L"APT source folder not found")
                     PostMessageW(window, WM_COMMAND, IDOK, 0);
             }
             return nullptr;
         });
+    }
+    HWND message_box(const std::wstring& prefix) {
+        return window([&](HWND box) { return message_box_text(box).starts_with(prefix); });
     }
 
 private:
@@ -176,7 +143,11 @@ TEST(PostProcessEndToEnd, TheDemoClFileBecomesAnNcProgramInTheNarrowedList) {
 
     Plexo plexo(plexo_folder + L"\\Plexo.exe", plexo_folder);
     ASSERT_TRUE(plexo.started());
-    HWND form = plexo.main_window();
+    HWND form = plexo.window([](HWND window) {
+        wchar_t title[64] = {};
+        GetWindowTextW(window, title, 64);
+        return std::wstring(title) == L"Plexo V1.9";
+    });
     ASSERT_NE(form, nullptr) << "Plexo's window did not appear";
     ASSERT_TRUE(choose(form, fil_apt, L"DEMO.APT"));
     ASSERT_TRUE(choose(form, fil_posts, L"MILL5X.exe"));
@@ -190,18 +161,18 @@ TEST(PostProcessEndToEnd, TheDemoClFileBecomesAnNcProgramInTheNarrowedList) {
     ASSERT_NE(result, nullptr) << "MILL5X was not started";
 
     // The status is written last; the list is re-read when the result box is closed.
-    for (auto deadline = std::chrono::steady_clock::now() + 30s;
-         !fs::exists(demo / L"DEMO.NCS") && std::chrono::steady_clock::now() < deadline;)
-        std::this_thread::sleep_for(50ms);
+    wait_for([&]() -> HWND { return fs::exists(demo / L"DEMO.NCS") ? form : nullptr; });
     std::this_thread::sleep_for(500ms);
     PostMessageW(result, WM_COMMAND, IDOK, 0);
     wait_for([&]() -> HWND { return IsWindow(result) ? nullptr : form; });
 
-    EXPECT_EQ(list_items(GetDlgItem(form, fil_apt)),
+    auto items = list_items(GetDlgItem(form, fil_apt));
+    std::sort(items.begin(), items.end());
+    EXPECT_EQ(items,
               (std::vector<std::wstring>{L"DEMO.APT", L"DEMO.NC1", L"DEMO.NCL", L"DEMO.NCS"}));
-    EXPECT_NE(file_text(demo / L"DEMO.NCS").find("Result:          complete"), std::string::npos)
-        << file_text(demo / L"DEMO.NCS");
-    EXPECT_NE(file_text(demo / L"DEMO.NC1").find("N20 T1 M6\r\n"), std::string::npos);
+    std::ostringstream status;
+    status << std::ifstream(demo / L"DEMO.NCS", std::ios::binary).rdbuf();
+    EXPECT_NE(status.str().find("Result:          complete"), std::string::npos) << status.str();
 }
 
 } // namespace
