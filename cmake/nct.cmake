@@ -20,10 +20,16 @@ function(nct_window_test name)
         cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
         nct_test(${name} SOURCES ${ARG_SOURCES} $<TARGET_OBJECTS:desktop_manifest>
                  LIBS ${ARG_LIBS})
-        # Window tests share one display and one wineserver; running them one at a time
-        # keeps focus and message-box timing out of each other's way.
+        # Window tests share one display; running them one at a time keeps focus and
+        # message-box timing out of each other's way. Each runs again on a 120-DPI screen,
+        # where a hard-coded 15 twips a pixel would show.
         if(NCT_TESTS)
             set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+            if(CMAKE_CROSSCOMPILING_EMULATOR)
+                add_test(NAME ${name}_120dpi COMMAND ${name})
+                set_tests_properties(${name}_120dpi PROPERTIES RESOURCE_LOCK desktop TIMEOUT 300
+                                     ENVIRONMENT NCT_WINE_DPI=120)
+            endif()
         endif()
     endif()
 endfunction()

@@ -40,8 +40,10 @@ nct_stop_test_display() {
     return 0
 }
 
-# Makes the prefix $nct_cache_dir/wine-NAME once and exports WINEPREFIX for it.
+# Makes the prefix $nct_cache_dir/wine-NAME once and exports WINEPREFIX for it. A second
+# argument sets the screen's DPI (LogPixels, 96 unless given), read when Wine starts.
 nct_wine_ready() {
+    local dpi="${2:-96}"
     export WINEPREFIX="$nct_cache_dir/wine-$1"
     mkdir -p "$nct_cache_dir"
     (
@@ -56,7 +58,7 @@ nct_wine_ready() {
             wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
             # No window manager under Xvfb: unmanaged windows close their message boxes at once.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
             # Names that begin with "." are ordinary files on Windows, not hidden ones.
             wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /t REG_SZ /d Y /f >/dev/null 2>&1
             timeout 60 wineserver -w || true
