@@ -109,7 +109,12 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
 
 // Checks every control of a form against its table at the form's current DPI: the window
 // class by kind, the ID by tab index, and the place in pixels.
-inline void expect_controls_match_table(const Form& form, const FormDesign& design) {
+// A window with a layout rule moves its controls from their design places: it checks
+// everything else with Places::not_checked.
+enum class Places { checked, not_checked };
+
+inline void expect_controls_match_table(const Form& form, const FormDesign& design,
+                                        Places places = Places::checked) {
     const int dpi = form.dpi();
     auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
     for (std::size_t index = 0; index < design.controls.size(); ++index) {
@@ -154,7 +159,9 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
         }
         EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
         // A drop-down's window also holds the room of its open list.
-        if (row.kind == Kind::combo_box || row.kind == Kind::drive_list) continue;
+        if (row.kind == Kind::combo_box || row.kind == Kind::drive_list ||
+            places == Places::not_checked)
+            continue;
         int left = row.left, top = row.top;
         for (const Control& frame : design.controls)
             if (!row.container.empty() && frame.name == row.container)
@@ -165,6 +172,26 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
         EXPECT_EQ(placed.right, px(left + row.width)) << ::testing::PrintToString(name);
         EXPECT_EQ(placed.bottom, px(top + row.height)) << ::testing::PrintToString(name);
     }
+}
+
+// Checks a whole window against its design: class, caption, client size and every control,
+// at the window's DPI and again after the window is told its monitor has 120 DPI.
+inline void expect_window_matches_design(Form& form) {
+    const FormDesign& design = form.design();
+    EXPECT_EQ(class_of(form.window()), design.window_class);
+    EXPECT_EQ(text_of(form.window()), design.caption);
+    RECT client;
+    GetClientRect(form.window(), &client);
+    EXPECT_EQ(client.right, MulDiv(design.client_width, form.dpi(), 1440));
+    EXPECT_EQ(client.bottom, MulDiv(design.client_height, form.dpi(), 1440));
+    expect_controls_match_table(form, design);
+
+    RECT suggested;
+    GetWindowRect(form.window(), &suggested);
+    SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
+                 reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(form.dpi(), 120);
+    expect_controls_match_table(form, design);
 }
 
 } // namespace desktop::testing

@@ -48,21 +48,12 @@ protected:
 
 TEST_F(RotateWindowTest, OpensAsDesignedAtEveryDpi) {
     EXPECT_EQ(text_of(window.window()), L"ROTATION TRANSFORMATIONS");
-    RECT client;
-    GetClientRect(window.window(), &client);
-    EXPECT_EQ(client.right, MulDiv(10110, window.dpi(), 1440));
-    EXPECT_EQ(client.bottom, MulDiv(3690, window.dpi(), 1440));
-    expect_controls_match_table(window, window.design());
     EXPECT_EQ(results(), L"||");
     EXPECT_TRUE(is_checked(at(BA)) && is_checked(at(cclw)));
     EXPECT_FALSE(is_checked(at(AA)) || is_checked(at(CA)) || is_checked(at(clw)));
     EXPECT_EQ(GetFocus(), at(NXA)) << "the first control in tab order has the focus";
 
-    RECT suggested;
-    GetWindowRect(window.window(), &suggested);
-    SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
-                 reinterpret_cast<LPARAM>(&suggested));
-    expect_controls_match_table(window, window.design());
+    expect_window_matches_design(window);
     EXPECT_EQ(placement_of(at(RA)).left, 280); // 3360 twips at 12 twips a pixel
 }
 
