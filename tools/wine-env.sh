@@ -19,7 +19,10 @@ nct_start_test_display() {
     fi
     rm -f "$lock" "/tmp/.X11-unix/X${number}"
     nct_started_display=yes
-    setsid Xvfb "$nct_test_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Only the socket in /tmp: an abstract socket would clash with a server of the same
+    # number in another container or chroot on this machine.
+    setsid Xvfb "$nct_test_display" -screen 0 1280x1024x24 -nolisten tcp -nolisten local \
+        >/dev/null 2>&1 &
     local waited=0
     until [ -e "/tmp/.X11-unix/X${number}" ]; do
         sleep 0.1
