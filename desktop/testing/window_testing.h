@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace desktop::testing {
@@ -193,5 +195,23 @@ inline void expect_window_matches_design(Form& form) {
     ASSERT_EQ(form.dpi(), 120);
     expect_controls_match_table(form, design);
 }
+
+// A test with the real window of a program, shown, whose message boxes are recorded.
+template <class Window> class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        window.set_message_box(boxes.function());
+        window.show();
+        pump_messages();
+    }
+    HWND at(int tab_index) const { return control_at(window, tab_index); }
+    void type(std::initializer_list<std::pair<int, const wchar_t*>> typed) {
+        for (const auto& [tab_index, text] : typed)
+            type_into(at(tab_index), text);
+    }
+
+    Window window;
+    RecordingMessageBox boxes;
+};
 
 } // namespace desktop::testing

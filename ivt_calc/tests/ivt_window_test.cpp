@@ -17,18 +17,8 @@ enum Tab { LX, LY, LZ, CX, CY, CZ, FR, Dist, Time, IVT, Label6 = 15, ComIVT = 20
            Option4, Option5 };
 // clang-format on
 
-class InverseTimeWindowTest : public ::testing::Test {
+class InverseTimeWindowTest : public WindowTest<InverseTimeWindow> {
 protected:
-    InverseTimeWindowTest() {
-        window.set_message_box(boxes.function());
-        window.show();
-        pump_messages();
-    }
-    HWND at(int tab) const { return control_at(window, tab); }
-    void type(std::initializer_list<std::pair<int, const wchar_t*>> typed) {
-        for (const auto& [tab, text] : typed)
-            type_into(at(tab), text);
-    }
     // In one line: the texts a click may write, the time caption included, then x or - for
     // each option button.
     std::wstring shown(std::initializer_list<int> tabs = {
@@ -43,9 +33,6 @@ protected:
         }
         return all;
     }
-
-    InverseTimeWindow window;
-    RecordingMessageBox boxes;
 };
 
 TEST_F(InverseTimeWindowTest, MatchesItsTableAt96And120Dpi) {

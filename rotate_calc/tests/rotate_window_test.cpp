@@ -26,24 +26,14 @@ enum Tab {
     cclw = 22
 };
 
-class RotateWindowTest : public ::testing::Test {
+class RotateWindowTest : public WindowTest<RotateWindow> {
 protected:
-    RotateWindowTest() {
-        window.set_message_box(boxes.function());
-        window.show();
-        pump_messages();
-    }
-    HWND at(int tab) const { return control_at(window, tab); }
     void enter(const wchar_t* angle, const wchar_t* x, const wchar_t* y, const wchar_t* z) {
-        for (auto [tab, text] : {std::pair{RA, angle}, {XA, x}, {YA, y}, {ZA, z}})
-            type_into(at(tab), text);
+        type({{RA, angle}, {XA, x}, {YA, y}, {ZA, z}});
     }
     std::wstring results() const {
         return text_of(at(NXA)) + L"|" + text_of(at(NYA)) + L"|" + text_of(at(NZA));
     }
-
-    RotateWindow window;
-    RecordingMessageBox boxes;
 };
 
 TEST_F(RotateWindowTest, OpensAsDesignedAtEveryDpi) {

@@ -19,18 +19,8 @@ enum Tab {
 };
 // clang-format on
 
-class HalvexWindowTest : public ::testing::Test {
+class HalvexWindowTest : public WindowTest<HalvexWindow> {
 protected:
-    HalvexWindowTest() {
-        window.set_message_box(boxes.function());
-        window.show();
-        pump_messages();
-    }
-    HWND at(int tab) const { return control_at(window, tab); }
-    void type(std::initializer_list<std::pair<int, const wchar_t*>> typed) {
-        for (const auto& [tab, text] : typed)
-            type_into(at(tab), text);
-    }
     // Every field in one line: tip point, axis, lengths, origin, program point.
     std::wstring fields() const {
         std::wstring all;
@@ -39,9 +29,6 @@ protected:
             all += text_of(at(tab)) + L"|";
         return all;
     }
-
-    HalvexWindow window;
-    RecordingMessageBox boxes;
 };
 
 TEST_F(HalvexWindowTest, MatchesItsTableAt96And120Dpi) {
