@@ -2,8 +2,9 @@
 # nct_wine_ready PREFIX_NAME. Everything here is idempotent and safe to run concurrently.
 
 nct_cache_dir="${XDG_CACHE_HOME:-$HOME/.cache}/nc-toolkit"
-# The virtual display of the tests; a fixed number so every test of a run shares it.
-nct_test_display=":77"
+# The virtual display of the tests; a fixed number so every test of a run shares it
+# (NCT_TEST_DISPLAY picks another, for two runs side by side).
+nct_test_display="${NCT_TEST_DISPLAY:-:77}"
 
 export WINEDEBUG=-all
 # No Mono or Gecko installer dialogs: the programs need neither.
