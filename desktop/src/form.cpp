@@ -1,5 +1,7 @@
 #include "desktop/form.h"
 
+#include "desktop/win32.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -108,8 +110,8 @@ Form::Form(const FormDesign& design)
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
-        RECT resized{0, 0, MulDiv(design_.client_width, window_dpi, 1440),
-                     MulDiv(design_.client_height, window_dpi, 1440)};
+        RECT resized{0, 0, twips_to_pixels(design_.client_width, window_dpi),
+                     twips_to_pixels(design_.client_height, window_dpi)};
         AdjustWindowRectExForDpi(&resized, window_style, FALSE, 0, window_dpi);
         SetWindowPos(window_, nullptr, 0, 0, resized.right - resized.left,
                      resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -230,17 +232,15 @@ void Form::place(const Placed& placed) {
 }
 
 void Form::paint_lines(HDC dc) {
-    const int width = std::max(1, MulDiv(design_.line_width, dpi_, 96));
-    const HPEN pen = CreatePen(PS_SOLID, width, GetSysColor(COLOR_WINDOWTEXT));
-    const HGDIOBJ previous = SelectObject(dc, pen);
+    const int width = std::max(1, scale_to_dpi(design_.line_width, dpi_));
+    const Pen pen(CreatePen(PS_SOLID, width, GetSysColor(COLOR_WINDOWTEXT)));
+    const Selection selection(dc, pen.get());
     for (const Line& line : lines_) {
         MoveToEx(dc, to_pixels(line.x1), to_pixels(line.y1), nullptr);
         LineTo(dc, to_pixels(line.x2), to_pixels(line.y2));
         // LineTo leaves out the end point; the line includes it.
         LineTo(dc, to_pixels(line.x2) + 1, to_pixels(line.y2));
     }
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 const Form::Placed& Form::find(std::wstring_view name) const {
@@ -262,11 +262,7 @@ int Form::control_id(std::wstring_view name) const {
 }
 
 std::wstring Form::text(std::wstring_view name) const {
-    const HWND handle = control(name);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return window_text(control(name));
 }
 
 void Form::set_text(std::wstring_view name, std::wstring_view text) {
@@ -374,10 +370,7 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     }
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window_, &paint);
-        paint_lines(dc);
-        EndPaint(window_, &paint);
+        paint_lines(PaintDc(window_));
         return 0;
     }
     case WM_DPICHANGED: {

@@ -5,6 +5,7 @@
 // groups, frames and lines. The automation contract holds for every form: the control in
 // row N of the table (its tab index) has the control ID 1000 + N.
 
+#include "desktop/win32.h"
 #include "numbers/outcome.h"
 
 #include <windows.h>
@@ -106,8 +107,8 @@ public:
     void set_line(std::wstring_view name, int x1, int y1, int x2, int y2);
 
     int dpi() const { return dpi_; }
-    int to_pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
-    int to_twips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
+    int to_pixels(int twips) const { return twips_to_pixels(twips, dpi_); }
+    int to_twips(int pixels) const { return pixels_to_twips(pixels, dpi_); }
 
     int message_box(std::wstring_view text, int style, std::wstring_view title);
     // Writes every text of the outcome in its order, or shows its message (style 0).
