@@ -2,19 +2,12 @@
 
 #include "core/folder_path.h"
 
+#include <desktop/win32.h>
+
 #include <string>
 
 namespace workbench::win {
 namespace {
-
-std::wstring item_text(HWND combo, int index) {
-    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
 
 // The label of a fixed drive; removable and optical drives are not asked, so that a drive
 // without its medium neither stalls the list nor asks for a disk.
@@ -49,7 +42,7 @@ void DriveList::refill() {
 bool DriveList::show(wchar_t letter) {
     const auto count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
     for (int index = 0; index < count; ++index) {
-        if (drive_letter_of(item_text(combo_, index)) == letter) {
+        if (drive_letter_of(desktop::combo_item_text(combo_, index)) == letter) {
             SendMessageW(combo_, CB_SETCURSEL, index, 0);
             return true;
         }
@@ -60,7 +53,7 @@ bool DriveList::show(wchar_t letter) {
 std::optional<wchar_t> DriveList::shown() const {
     const auto index = SendMessageW(combo_, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR) return std::nullopt;
-    return drive_letter_of(item_text(combo_, static_cast<int>(index)));
+    return drive_letter_of(desktop::combo_item_text(combo_, static_cast<int>(index)));
 }
 
 } // namespace workbench::win

@@ -2,7 +2,10 @@
 
 #include "core/case_fold.h"
 #include "core/wildcard.h"
-#include "win/file_system.h"
+#include "win/folder_contents.h"
+#include "win/system_upper.h"
+
+#include <desktop/win32.h>
 
 #include <algorithm>
 
@@ -36,12 +39,7 @@ void FileList::show_files(const std::wstring& folder, std::vector<std::wstring> 
 }
 
 std::wstring FileList::item(int index) const {
-    const auto length = SendMessageW(list_, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+    return desktop::list_item_text(list_, index);
 }
 
 } // namespace workbench::win

@@ -1,9 +1,12 @@
 #include "win/file_pane.h"
 
-#include "commands/win/system_message.h"
 #include "core/case_fold.h"
 #include "core/folder_path.h"
-#include "win/file_system.h"
+#include "win/folder_contents.h"
+#include "win/full_path.h"
+#include "win/system_upper.h"
+
+#include <desktop/win32.h>
 
 namespace workbench::win {
 
@@ -35,7 +38,7 @@ std::optional<std::wstring> FilePane::drive_chosen() {
     if (!error) return std::nullopt;
     show_drive_of_folder();
     return L"Drive " + drive_item_text(*letter, L"") + L" cannot be read.\n\n" +
-           system_message(error);
+           desktop::system_message(error);
 }
 
 std::optional<std::wstring> FilePane::folder_item_opened(int index) {
@@ -44,7 +47,7 @@ std::optional<std::wstring> FilePane::folder_item_opened(int index) {
     const DWORD error = open_folder(folder);
     if (!error) return std::nullopt;
     folders_.select_open_folder();
-    return L"The folder " + folder + L" cannot be opened.\n\n" + system_message(error);
+    return L"The folder " + folder + L" cannot be opened.\n\n" + desktop::system_message(error);
 }
 
 } // namespace workbench::win

@@ -2,14 +2,14 @@
 
 #include "core/folder_path.h"
 
+#include <desktop/win32.h>
+
 #include <algorithm>
 
 namespace workbench::win {
 namespace {
 
-int scaled(int pixels_at_96, int dpi) {
-    return MulDiv(pixels_at_96, dpi, 96);
-}
+using desktop::scale_to_dpi;
 
 // A folder glyph in the box `box`: the tab and body of a closed folder, or an open one
 // whose front flap leans forward.
@@ -18,14 +18,15 @@ void draw_folder_glyph(HDC dc, RECT box, bool open, int dpi) {
     auto at = [&](int x_percent, int y_percent) {
         return POINT{box.left + w * x_percent / 100, box.top + h * y_percent / 100};
     };
-    const HPEN pen = CreatePen(PS_SOLID, std::max(1, scaled(1, dpi)), RGB(128, 96, 0));
-    const HBRUSH back = CreateSolidBrush(RGB(230, 190, 60));
-    const HBRUSH front = CreateSolidBrush(RGB(255, 220, 110));
-    const HGDIOBJ old_pen = SelectObject(dc, pen);
-    const HGDIOBJ old_brush = SelectObject(dc, back);
+    const desktop::Pen pen(CreatePen(PS_SOLID, std::max(1, scale_to_dpi(1, dpi)), RGB(128, 96, 0)));
+    const desktop::Brush back(CreateSolidBrush(RGB(230, 190, 60)));
+    const desktop::Brush front(CreateSolidBrush(RGB(255, 220, 110)));
+    const desktop::Selection pen_used(dc, pen.get());
+    // The brush first selected is the one given back at the end.
+    const desktop::Selection brush_used(dc, back.get());
     const POINT body[] = {at(0, 15), at(40, 15), at(50, 30), at(100, 30), at(100, 95), at(0, 95)};
     Polygon(dc, body, 6);
-    SelectObject(dc, front);
+    SelectObject(dc, front.get());
     if (open) {
         const POINT flap[] = {at(20, 50), at(100, 50), at(80, 95), at(0, 95)};
         Polygon(dc, flap, 4);
@@ -33,11 +34,6 @@ void draw_folder_glyph(HDC dc, RECT box, bool open, int dpi) {
         const POINT flap[] = {at(0, 42), at(100, 42), at(100, 95), at(0, 95)};
         Polygon(dc, flap, 4);
     }
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(front);
-    DeleteObject(back);
-    DeleteObject(pen);
 }
 
 } // namespace
@@ -64,23 +60,20 @@ void FolderList::select_open_folder() {
 std::wstring FolderList::folder_of_item(int index) const {
     const auto count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
     if (index < 0 || index >= count) return {};
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list_, LB_GETTEXTLEN, index, 0)) + 1,
-                      L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    return workbench::folder_of_item(levels_, static_cast<std::size_t>(index), text);
+    return workbench::folder_of_item(levels_, static_cast<std::size_t>(index),
+                                     desktop::list_item_text(list_, index));
 }
 
 void FolderList::measure(MEASUREITEMSTRUCT& item, int dpi) const {
-    const HDC dc = GetDC(list_);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics;
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(list_, dc);
-    item.itemHeight =
-        static_cast<UINT>(std::max<int>(metrics.tmHeight, scaled(16, dpi)) + scaled(2, dpi));
+    {
+        const desktop::WindowDc dc(list_);
+        const desktop::Selection font(
+            dc, reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc, &metrics);
+    }
+    item.itemHeight = static_cast<UINT>(std::max<int>(metrics.tmHeight, scale_to_dpi(16, dpi)) +
+                                        scale_to_dpi(2, dpi));
 }
 
 void FolderList::draw(const DRAWITEMSTRUCT& item, int dpi) const {
@@ -92,20 +85,17 @@ void FolderList::draw(const DRAWITEMSTRUCT& item, int dpi) const {
     const auto index = static_cast<std::size_t>(item.itemID);
     const bool is_level = index < levels_.size();
     const int indent = static_cast<int>(is_level ? index : levels_.size());
-    const int step = scaled(12, dpi), glyph = scaled(16, dpi);
+    const int step = scale_to_dpi(12, dpi), glyph = scale_to_dpi(16, dpi);
     const int height = item.rcItem.bottom - item.rcItem.top;
-    RECT box{item.rcItem.left + scaled(2, dpi) + indent * step,
+    RECT box{item.rcItem.left + scale_to_dpi(2, dpi) + indent * step,
              item.rcItem.top + (height - glyph) / 2, 0, 0};
     box.right = box.left + glyph;
     box.bottom = box.top + glyph;
     draw_folder_glyph(dc, box, is_level, dpi);
 
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list_, LB_GETTEXTLEN, index, 0)) + 1,
-                      L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    const std::wstring text = desktop::list_item_text(list_, static_cast<int>(index));
     RECT text_box = item.rcItem;
-    text_box.left = box.right + scaled(4, dpi);
+    text_box.left = box.right + scale_to_dpi(4, dpi);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_box,

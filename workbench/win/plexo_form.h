@@ -3,11 +3,7 @@
 
 #include <desktop/form.h>
 
-#include <string_view>
-
 namespace workbench::win {
-
-inline constexpr std::wstring_view plexo_title = L"Plexo";
 
 const desktop::FormDesign& plexo_form();
 

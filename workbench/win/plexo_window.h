@@ -1,31 +1,34 @@
 #pragma once
 // The workbench window FrmPlexo: the control table made real, the two file-selection
-// panes, the window state the commands share, start-up from Plexo.cfg, the layout rule on
-// every resize, and Exit.
+// panes, the window state and the commands it runs, start-up from Plexo.cfg, the layout
+// rule on every resize, and Exit.
 
+#include "commands/commands.h"
 #include "commands/panes.h"
+#include "commands/shell.h"
 #include "core/window_state.h"
 #include "win/file_pane.h"
 
 #include <desktop/form.h>
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace workbench::win {
 
-class PlexoWindow : public Panes {
+class PlexoWindow : public desktop::Form, public Panes {
 public:
+    static constexpr std::wstring_view caption = program_title;
+
+    // The program's window: Plexo.cfg in the program's folder, the real Shell.
+    PlexoWindow();
     // Creates the window (not shown yet) and runs start-up with the configuration file at
-    // `config_path`; start-up's message boxes go through `message_box` when given.
-    explicit PlexoWindow(std::wstring config_path, desktop::MessageBoxFunction message_box = {});
+    // `config_path`; every message box, start and deletion goes through `shell`, which
+    // must outlive the window.
+    PlexoWindow(std::wstring config_path, Shell& shell);
 
-    desktop::Form& form() { return form_; }
     WindowState& state() { return state_; }
-
-    // The layout rule for the window's present outer size.
-    void layout();
-    // CmdExit: saves the folders and captions when the mode word asks for it, then ends.
-    void exit();
 
     // Panes
     std::wstring cl_folder() const override { return cl_.folders().path(); }
@@ -35,17 +38,37 @@ public:
     void reread_pp_files() override { pp_.files().reread(); }
 
 private:
-    void connect_events();
+    // Without a shell the window makes the real one, which needs the window's handle.
+    PlexoWindow(std::wstring config_path, Shell* shell);
+    void connect();
+
+    // The handlers, in the order connect() registers them.
+    void exit();
+    void file_type_chosen();
+    void cl_file_clicked();
+    void cl_file_opened();
+    void pp_file_clicked();
+    void drive_chosen(FilePane& pane);
+    void folder_opened(FilePane& pane);
+    FolderList* folder_list(UINT control_id);
+    std::optional<LRESULT> measure_folder_item(MEASUREITEMSTRUCT& item);
+    std::optional<LRESULT> draw_folder_item(const DRAWITEMSTRUCT& item);
+    void layout();
+
+    // Start-up from Plexo.cfg and its saving at Exit (start_up.cpp).
     void start_up();
     void start_up_failed();
-    void file_type_chosen();
+    void save_settings();
+
     void tell(const std::wstring& text);
 
-    desktop::Form form_;
     std::wstring config_path_;
+    std::unique_ptr<Shell> own_shell_;
+    Shell& shell_;
     WindowState state_;
     FilePane cl_;
     FilePane pp_;
+    Commands commands_;
 };
 
 } // namespace workbench::win

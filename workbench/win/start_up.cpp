@@ -1,20 +1,22 @@
-// Start-up from Plexo.cfg and Exit, which writes it back.
+// Start-up from Plexo.cfg, and its saving at Exit.
 
-#include "commands/win/system_message.h"
 #include "core/config_file.h"
 #include "core/file_type_filter.h"
 #include "core/text_encoding.h"
-#include "win/file_system.h"
-#include "win/plexo_form.h"
+#include "win/ansi_text.h"
+#include "win/full_path.h"
 #include "win/plexo_window.h"
+#include "win/whole_file.h"
+
+#include <desktop/win32.h>
 
 namespace workbench::win {
 
 // Every failing step of start-up shows the same words, points FilAPT at the root of the
 // current drive and start-up goes on with the next step.
 void PlexoWindow::start_up_failed() {
-    state_.answer =
-        static_cast<short>(form_.message_box(L"APT source folder not found", 1, plexo_title));
+    state_.answer = static_cast<short>(
+        shell_.message_box(L"APT source folder not found", ok_cancel, program_title));
     cl_.files().show_folder(full_path(L"\\"));
 }
 
@@ -22,7 +24,7 @@ void PlexoWindow::start_up() {
     const auto step = [this](bool succeeded) {
         if (!succeeded) start_up_failed();
     };
-    const HWND types = form_.control(L"CmbType");
+    const HWND types = control(L"CmbType");
     for (const FileType& type : file_types) {
         const std::wstring entry(type.entry);
         SendMessageW(types, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
@@ -50,7 +52,7 @@ void PlexoWindow::start_up() {
     step(read(pp_folder));
     for (std::wstring_view button : {L"CmdUser1", L"CmdUser2", L"CmdUser3"}) {
         step(read(caption));
-        form_.set_text(button, caption);
+        set_text(button, caption);
     }
 
     // An empty folder value (a missing or short file) is a failing step like any other.
@@ -62,17 +64,14 @@ void PlexoWindow::start_up() {
     step(pp_.show_drive_of_folder());
 }
 
-void PlexoWindow::exit() {
-    if (state_.cfg_mode == write_back_mode) {
-        const SavedSettings settings{
-            cl_folder(),
-            pp_folder(),
-            {form_.text(L"CmdUser1"), form_.text(L"CmdUser2"), form_.text(L"CmdUser3")}};
-        if (const DWORD error = replace_file_content(config_path_, config_file_bytes(settings)))
-            tell(L"The folders and button captions could not be saved in " + config_path_ +
-                 L".\n\n" + system_message(error));
-    }
-    form_.close();
+// Only the mode word VAR asks for the folders and captions to be kept.
+void PlexoWindow::save_settings() {
+    if (state_.cfg_mode != write_back_mode) return;
+    const SavedSettings settings{
+        cl_folder(), pp_folder(), {text(L"CmdUser1"), text(L"CmdUser2"), text(L"CmdUser3")}};
+    if (const DWORD error = replace_file_content(config_path_, config_file_bytes(settings)))
+        tell(L"The folders and button captions could not be saved in " + config_path_ + L".\n\n" +
+             desktop::system_message(error));
 }
 
 } // namespace workbench::win

@@ -1,14 +1,15 @@
 #include "commands/win/win32_shell.h"
 
 #include "commands/win/input_box.h"
-#include "commands/win/system_message.h"
+
+#include <desktop/win32.h>
 
 namespace workbench {
 
 namespace {
 
 std::wstring last_error_message() {
-    return system_message(GetLastError());
+    return desktop::system_message(GetLastError());
 }
 
 std::wstring system_folder() {

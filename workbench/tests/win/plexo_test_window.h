@@ -1,14 +1,15 @@
 #pragma once
 // The workbench window in a folder of the test's own on C:, which is also the current
 // folder: a CL folder, a post-processor folder and the program's folder with Plexo.cfg;
-// driven through the automation contract.
+// driven through the automation contract, with a scripted Shell that touches real files.
 
+#include "commands/tests/fakes.h"
+#include "commands/win/win32_shell.h"
 #include "tests/win/test_folder.h"
 #include "win/plexo_window.h"
 #include "window_testing.h"
 
 #include <memory>
-#include <vector>
 
 namespace workbench::testing {
 
@@ -17,6 +18,17 @@ using Items = std::vector<std::wstring>;
 inline std::string narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());
 }
+
+// Scripted answers and recorded boxes and starts, but real files.
+class FilesOnDisk : public FakeShell {
+public:
+    using FakeShell::FakeShell;
+    bool is_file(const std::wstring& path) override { return Win32Shell().is_file(path); }
+    std::optional<std::wstring> delete_file(const std::wstring& path) override {
+        FakeShell::delete_file(path);
+        return Win32Shell().delete_file(path);
+    }
+};
 
 class PlexoTest : public ::testing::Test {
 protected:
@@ -27,8 +39,7 @@ protected:
         folder_.folder(L"cl\\sub");
         folder_.folder(L"cl\\Alpha");
         config_ = folder_.folder(L"prog") + L"\\Plexo.cfg";
-        for (const wchar_t* name : {L"PART1.APT", L"PART1.NC", L"PART1.NC1", L"part.ncd",
-                                    L"MILL.PPTABLE", L"README", L".APT", L"b.apt"})
+        for (const auto& name : all_cl_files)
             write_file(cl_ + L"\\" + name, "");
         write_file(cl_ + L"\\hidden.APT", "", FILE_ATTRIBUTE_HIDDEN);
         write_file(cl_ + L"\\system.APT", "", FILE_ATTRIBUTE_SYSTEM);
@@ -46,31 +57,32 @@ protected:
         return std::string("\"") + mode + "\",\"" + narrow(cl.empty() ? cl_ : cl) + "\"\r\n\"" +
                narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"Zip\"\r\n";
     }
-    // Writes Plexo.cfg (none for nullptr) and makes the window, which runs start-up.
-    void start(const char* config_text) {
+    // Writes Plexo.cfg (none for "") and makes the window, which runs start-up.
+    void start(const std::string& config_text) {
         window_.reset();
-        if (config_text) write_file(config_, config_text);
-        window_ = std::make_unique<win::PlexoWindow>(config_, boxes_.function());
+        log_.clear();
+        DeleteFileW(config_.c_str());
+        if (!config_text.empty()) write_file(config_, config_text);
+        window_ = std::make_unique<win::PlexoWindow>(config_, shell_);
     }
 
-    HWND control(std::wstring_view name) { return window_->form().control(name); }
+    HWND control(std::wstring_view name) { return window_->control(name); }
     WindowState& state() { return window_->state(); }
-
-    Items items(std::wstring_view list) {
-        const bool combo = list.starts_with(L"Drive") || list == L"CmbType";
-        const auto count = SendMessageW(control(list), combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    Items texts(std::initializer_list<const wchar_t*> names) {
         Items texts;
-        for (int i = 0; i < count; ++i) {
-            wchar_t text[MAX_PATH * 2]{};
-            SendMessageW(control(list), combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                         reinterpret_cast<LPARAM>(text));
-            texts.push_back(text);
-        }
+        for (const wchar_t* name : names)
+            texts.push_back(desktop::window_text(control(name)));
+        return texts;
+    }
+    Items items(std::wstring_view list) {
+        Items texts(SendMessageW(control(list), LB_GETCOUNT, 0, 0));
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = desktop::list_item_text(control(list), static_cast<int>(i));
         return texts;
     }
     void notify(std::wstring_view name, WORD notification) {
-        SendMessageW(window_->form().window(), WM_COMMAND,
-                     MAKEWPARAM(window_->form().control_id(name), notification),
+        SendMessageW(window_->window(), WM_COMMAND,
+                     MAKEWPARAM(window_->control_id(name), notification),
                      reinterpret_cast<LPARAM>(control(name)));
     }
     void choose(std::wstring_view combo, int position) {
@@ -85,20 +97,13 @@ protected:
         notify(list, how);
     }
 
-    // The files of the CL folder that the system does not hide: a Wine prefix may hide
-    // names that begin with ".", as a Unix shell does.
-    Items visible(const Items& names) const {
-        Items shown;
-        for (const auto& name : names)
-            if (!(GetFileAttributesW((cl_ + L"\\" + name).c_str()) & FILE_ATTRIBUTE_HIDDEN))
-                shown.push_back(name);
-        return shown;
-    }
-
+    const Items all_cl_files = {L"b.apt",     L"MILL.PPTABLE", L"part.ncd",
+                                L"PART1.APT", L"PART1.NC",     L"README"};
     TestFolder folder_;
     const std::wstring cl_ = folder_.folder(L"cl"), pp_ = folder_.folder(L"pp");
     std::wstring config_;
-    desktop::testing::RecordingMessageBox boxes_;
+    Log log_;
+    FilesOnDisk shell_{log_};
     std::unique_ptr<win::PlexoWindow> window_;
     wchar_t previous_folder_[MAX_PATH]{};
 };
