@@ -52,15 +52,5 @@ TEST(LayoutRule, FollowsTheWindowAtTheWorkedSizes) {
     }
 }
 
-TEST(LayoutRule, GrowingOnlyTheHeightMovesNothingSideways) {
-    const auto reference = values_of(12495, 8490);
-    const auto taller = values_of(12495, 10490);
-    for (const auto& [key, value] : reference) {
-        const bool vertical = key.second == Property::top || key.second == Property::height;
-        EXPECT_EQ(taller.at(key), vertical ? value + 2000 : value)
-            << testing::PrintToString(key.first);
-    }
-}
-
 } // namespace
 } // namespace workbench

@@ -31,8 +31,7 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndCaptions) {
     EXPECT_EQ(items(L"FilPosts"), (Items{L"FANUC", L"MILL.PP.EXE"}));
     EXPECT_EQ(texts({L"CmdUser1", L"CmdUser2", L"CmdUser3", L"CmbType"}),
               (Items{L"Backup", L"Print", L"Zip", L"All files"}));
-    for (const wchar_t* drives : {L"DriveAPT", L"DrivePP"})
-        EXPECT_EQ(desktop::window_text(control(drives)).substr(0, 2), L"c:");
+    EXPECT_EQ(desktop::window_text(control(L"DrivePP")).substr(0, 2), L"c:");
     // Classes, styles, IDs and tool tips by the table; the layout rule decides the places.
     desktop::testing::expect_controls_match_table(*window_, window_->design(),
                                                   desktop::testing::Places::not_checked);
@@ -170,7 +169,8 @@ TEST_F(PlexoTest, TheLayoutRuleFollowsEveryResize) {
     ShowWindow(form.window(), SW_RESTORE);
 }
 
-// Each button reaches its own command, and the lists show what the commands did.
+// Each button reaches its own command, which sees the chosen files through the panes; the
+// lists show what the commands did. What each command does is proven with fakes.
 TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
     start(config());
     window_->show();
@@ -178,13 +178,10 @@ TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
     click_item(L"FilAPT", L"PART1.APT");
     click_item(L"FilPosts", L"MILL.PP.EXE");
     click(control(L"CmdPost"));
-    EXPECT_EQ(log_, (Log{L"box 1 Plexo: Select File & PostProcessor",
-                         L"start " + pp_ + L"\\MILL " + cl_ + L"\\PART1.APT C " + cl_.substr(2) +
-                             L" PART1 APT",
-                         L"box 0 Plexo: Result = 2468"}));
+    EXPECT_EQ(shell_.started.back().text(),
+              pp_ + L"\\MILL " + cl_ + L"\\PART1.APT C " + cl_.substr(2) + L" PART1 APT");
     EXPECT_EQ(items(L"FilAPT"), (Items{L"PART1.APT", L"PART1.NC"}));
     EXPECT_EQ(desktop::window_text(control(L"CmbType")), L"All files");
-
     click_item(L"FilAPT", L"PART1.NC");
     click(control(L"CmdDelete"));
     EXPECT_EQ(items(L"FilAPT"), (Items{L"PART1.APT"}));
@@ -197,8 +194,8 @@ TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
     // whatever their captions say.
     const auto starts = shell_.started.size();
     click_item(L"FilAPT", L"PART1.APT", LBN_DBLCLK);
-    const std::wstring editor = L"c:\\Program Files\\windows NT\\accessories\\wordpad.exe";
     ASSERT_EQ(shell_.started.size(), starts + 1);
+    const std::wstring editor = L"c:\\Program Files\\windows NT\\accessories\\wordpad.exe";
     EXPECT_EQ(shell_.started.back().text(), editor + L" " + cl_ + L"\\PART1.APT");
     const std::pair<const wchar_t*, std::wstring> buttons[] = {
         {L"CmdEdit", editor},

@@ -1,8 +1,7 @@
-// The input box and the message box of the real Shell, answered by a timer that runs inside
-// their modal loops the way a user or an automation tool would act on them.
+// The input box of the real Shell, answered by a timer that runs inside its modal loop the
+// way a user or an automation tool would act on it.
 
 #include "commands/win/input_box.h"
-#include "commands/win/win32_shell.h"
 
 #include "window_testing.h"
 
@@ -52,20 +51,6 @@ TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
             input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor");
         EXPECT_EQ((std::vector{result, seen_prompt, initial_field}),
                   (std::vector<std::wstring>{c.result, L"Enter PostProcessor name", L""}));
-    }
-}
-
-// OK and Cancel (style 1) and the button clicked given back.
-TEST(ShellMessageBox, GivesTheButtonCode) {
-    Win32Shell shell;
-    for (int button : {IDOK, IDCANCEL}) {
-        when_shown([&] {
-            const HWND box = FindWindowW(L"#32770", L"Plexo");
-            if (!box) return false;
-            SendMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
-            return true;
-        });
-        EXPECT_EQ(shell.message_box(L"Select File", 1, L"Plexo"), button);
     }
 }
 
