@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,10 +21,7 @@ inline HWND control_at(const Form& form, int tab_index) {
 }
 
 inline std::wstring text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return window_text(window);
 }
 
 inline std::wstring class_of(HWND window) {
@@ -109,6 +107,47 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
     return text;
 }
 
+// The window class and the style a control of each kind must have; a label must also
+// notify (SS_NOTIFY) for its tool tip to show.
+inline void expect_kind(HWND control, Kind kind, const std::wstring& name) {
+    const wchar_t* expected_class = L"Button";
+    switch (kind) {
+    case Kind::label:
+        expected_class = L"Static";
+        break;
+    case Kind::text_box:
+    case Kind::read_only_text_box:
+        expected_class = L"Edit";
+        break;
+    case Kind::combo_box:
+    case Kind::drive_list:
+        expected_class = L"ComboBox";
+        break;
+    case Kind::folder_list:
+    case Kind::file_list:
+        expected_class = L"ListBox";
+        break;
+    default:
+        break;
+    }
+    EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class), 0)
+        << ::testing::PrintToString(name);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const auto button_type = [&](LONG type) {
+        EXPECT_EQ(style & BS_TYPEMASK, type) << ::testing::PrintToString(name);
+    };
+    if (kind == Kind::command_button) button_type(BS_PUSHBUTTON);
+    if (kind == Kind::option_button) button_type(BS_AUTORADIOBUTTON);
+    if (kind == Kind::frame) button_type(BS_GROUPBOX);
+    if (kind == Kind::label) {
+        EXPECT_TRUE(style & SS_NOTIFY) << ::testing::PrintToString(name);
+    }
+    if (kind == Kind::read_only_text_box || kind == Kind::text_box) {
+        EXPECT_EQ((style & ES_READONLY) != 0, kind == Kind::read_only_text_box)
+            << ::testing::PrintToString(name);
+    }
+}
+
 // Checks every control of a form against its table at the form's current DPI: the window
 // class by kind, the ID by tab index, and the place in pixels.
 // A window with a layout rule moves its controls from their design places: it checks
@@ -125,40 +164,7 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
         const HWND control = control_at(form, static_cast<int>(index));
         ASSERT_NE(control, nullptr)
             << "no control with the ID of " << ::testing::PrintToString(name);
-        const std::wstring expected_class = [&] {
-            switch (row.kind) {
-            case Kind::label:
-                return L"Static";
-            case Kind::text_box:
-            case Kind::read_only_text_box:
-                return L"Edit";
-            case Kind::combo_box:
-            case Kind::drive_list:
-                return L"ComboBox";
-            case Kind::folder_list:
-            case Kind::file_list:
-                return L"ListBox";
-            default:
-                return L"Button";
-            }
-        }();
-        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class.c_str()), 0)
-            << ::testing::PrintToString(name);
-        const LONG style = GetWindowLongW(control, GWL_STYLE);
-        const auto button_type = [&](LONG type) {
-            EXPECT_EQ(style & BS_TYPEMASK, type) << ::testing::PrintToString(name);
-        };
-        if (row.kind == Kind::command_button) button_type(BS_PUSHBUTTON);
-        if (row.kind == Kind::option_button) button_type(BS_AUTORADIOBUTTON);
-        if (row.kind == Kind::frame) button_type(BS_GROUPBOX);
-        if (row.kind == Kind::label) {
-            EXPECT_TRUE(style & SS_NOTIFY) << ::testing::PrintToString(name);
-        }
-        if (row.kind == Kind::read_only_text_box || row.kind == Kind::text_box) {
-            EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0,
-                      row.kind == Kind::read_only_text_box)
-                << ::testing::PrintToString(name);
-        }
+        expect_kind(control, row.kind, name);
         EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
         // A drop-down's window also holds the room of its open list.
         if (row.kind == Kind::combo_box || row.kind == Kind::drive_list ||
@@ -176,24 +182,54 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
     }
 }
 
-// Checks a whole window against its design: class, caption, client size and every control,
-// at the window's DPI and again after the window is told its monitor has 120 DPI.
-inline void expect_window_matches_design(Form& form) {
-    const FormDesign& design = form.design();
-    EXPECT_EQ(class_of(form.window()), design.window_class);
-    EXPECT_EQ(text_of(form.window()), design.caption);
+// One control as the definition of a window gives it: the tab index, what kind of control it
+// is, its caption or initial text, its tool tip and its place in twips, relative to the frame
+// (given by its tab index) it lies in, or else to the window's client area.
+struct ExpectedControl {
+    int tab;
+    Kind kind;
+    std::wstring_view caption;
+    std::wstring_view tool_tip;
+    int left, top, width, height;
+    int frame = -1;
+};
+
+// Checks a form's controls against the definition's table at the form's current DPI, and
+// that the form has no control the table lacks. Drop-down lists are not placed by height:
+// their window also holds the room of the open list.
+inline void expect_controls(const Form& form, std::span<const ExpectedControl> expected,
+                            Places places = Places::checked) {
+    const auto px = [&](int twips) { return MulDiv(twips, form.dpi(), 1440); };
+    EXPECT_EQ(control_at(form, static_cast<int>(expected.size())), nullptr) << "a control more";
+    for (const ExpectedControl& row : expected) {
+        const std::wstring name = L"tab " + std::to_wstring(row.tab);
+        const HWND control = control_at(form, row.tab);
+        ASSERT_NE(control, nullptr) << ::testing::PrintToString(name);
+        expect_kind(control, row.kind, name);
+        EXPECT_EQ(text_of(control), row.caption) << ::testing::PrintToString(name);
+        EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
+        if (places == Places::not_checked) continue;
+        int left = row.left, top = row.top;
+        for (const ExpectedControl& frame : expected)
+            if (frame.tab == row.frame) left += frame.left, top += frame.top;
+        const RECT placed = placement_of(control);
+        EXPECT_EQ(placed.left, px(left)) << ::testing::PrintToString(name);
+        EXPECT_EQ(placed.top, px(top)) << ::testing::PrintToString(name);
+        EXPECT_EQ(placed.right, px(left + row.width)) << ::testing::PrintToString(name);
+        if (row.kind != Kind::combo_box && row.kind != Kind::drive_list) {
+            EXPECT_EQ(placed.bottom, px(top + row.height)) << ::testing::PrintToString(name);
+        }
+    }
+}
+
+// Checks a form's caption and the size of its client area in twips at its current DPI.
+inline void expect_window(const Form& form, std::wstring_view caption, int client_width,
+                          int client_height) {
+    EXPECT_EQ(text_of(form.window()), caption);
     RECT client;
     GetClientRect(form.window(), &client);
-    EXPECT_EQ(client.right, MulDiv(design.client_width, form.dpi(), 1440));
-    EXPECT_EQ(client.bottom, MulDiv(design.client_height, form.dpi(), 1440));
-    expect_controls_match_table(form, design);
-
-    RECT suggested;
-    GetWindowRect(form.window(), &suggested);
-    SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
-                 reinterpret_cast<LPARAM>(&suggested));
-    ASSERT_EQ(form.dpi(), 120);
-    expect_controls_match_table(form, design);
+    EXPECT_EQ(client.right, MulDiv(client_width, form.dpi(), 1440));
+    EXPECT_EQ(client.bottom, MulDiv(client_height, form.dpi(), 1440));
 }
 
 // A test with the real window of a program, shown, whose message boxes are recorded.

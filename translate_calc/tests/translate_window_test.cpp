@@ -1,0 +1,136 @@
+#include "win/translate_window.h"
+#include "window_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace translate_calc {
+namespace {
+
+using namespace desktop::testing;
+
+using desktop::Kind;
+constexpr Kind text_box = Kind::text_box, label = Kind::label, button = Kind::command_button;
+
+// The window as its definition gives it.
+// clang-format off
+const ExpectedControl expected[] = {
+    // tab kind  caption   tool tip                                   left  top   width height
+    {0,  text_box, L"",    L"X-Axis at tool tip",                     1440, 1560, 1215, 375},
+    {1,  text_box, L"",    L"Y-Axis at tool tip",                     3840, 1560, 1215, 375},
+    {2,  text_box, L"",    L"Z-Axis tool tip",                        6240, 1560, 1215, 375},
+    {3,  text_box, L"0.0", L"Tool Axis I-compunent",                  1440, 3000, 1215, 375},
+    {4,  text_box, L"0.0", L"Tool Axis J-component",                  3840, 3000, 1215, 375},
+    {5,  text_box, L"1.0", L"Tool Axis K-component",                  6240, 3000, 1215, 375},
+    {6,  text_box, L"0.0", L"Tool Length (tip to spindle face",       1920, 3720, 1215, 375},
+    {7,  text_box, L"0.0", L"Pivot Z from spindle face to pivot point", 6240, 3720, 1215, 375},
+    {8,  text_box, L"",    L"X-Axis at pivot point",                  1440, 6120, 1215, 375},
+    {9,  text_box, L"",    L"Y-Axis at pivot point",                  3840, 6120, 1215, 375},
+    {10, text_box, L"",    L"Z-Axis at pivot point",                  6240, 6120, 1215, 375},
+    {11, button,   L"COMPUTE TIP POINT", L"Compute tool tip point",   8160, 2280, 1455, 735},
+    {12, button,   L"CLEAR", L"Clear values",                         8160, 5400, 1455, 495},
+    {13, button,   L"EXIT",  L"Exit utility",                         8160, 6120, 1455, 495},
+    {14, label,    L"X-Axis", L"",                                     600, 1680,  855, 375},
+    {15, label,    L"Y-Axis", L"",                                    3000, 1680,  855, 495},
+    {16, label,    L"Z-Axis", L"",                                    5400, 1680,  855, 495},
+    {17, label,    L"I-Axis", L"",                                     600, 3120,  855, 495},
+    {18, label,    L"J-Axis", L"",                                    3000, 3120,  855, 495},
+    {19, label,    L"K-Axis", L"",                                    5400, 3120,  855, 495},
+    {20, label,    L"Tool Length", L"",                                480, 3840, 1455, 495},
+    {21, label,    L"Pivot Z", L"",                                   5280, 3840,  975, 495},
+    {22, label,    L"X-Axis", L"",                                     600, 6240, 1215, 495},
+    {23, label,    L"Y-Axis", L"",                                    3000, 6240, 1215, 495},
+    {24, label,    L"Z-Axis", L"",                                    5400, 6240, 1215, 495},
+    {25, text_box, L"0.0", L"Origin X-Axis",                          1440, 4560, 1215, 375},
+    {26, text_box, L"0.0", L"Origin Y-Axis",                          3840, 4560, 1215, 375},
+    {27, text_box, L"0.0", L"Origin Z-axis",                          6240, 4560, 1215, 375},
+    {28, label,    L"X-Origin", L"",                                   480, 4680, 1215, 495},
+    {29, label,    L"Y-Origin", L"",                                  2880, 4680, 1215, 495},
+    {30, label,    L"Z-Origin", L"",                                  5280, 4680, 1215, 495},
+    {31, label,    L"  Program Pivot Point", L"Program pivot XYZ point ", 2640, 5520, 2655, 495},
+    {32, label,    L"  Translations and Tool Axis", L"Translation values including tool axis", 2400, 2520, 3615, 375},
+    {33, label,    L"  Tool Tip Point", L"Tool tip XYZ point",        3240, 1080, 2055, 375},
+    {34, button,   L"COMPUTE PROGRAM POINT", L"Compute program pivot point", 8160, 3240, 1455, 975},
+    {35, button,   L"CLEAR RESULTS", L"",                             8160, 4440, 1455, 735},
+    {36, button,   L"NORMALIZE TOOL AXIS", L"",                       8160, 1320, 1455, 735},
+    {37, label,    L"TRANSLATE 3D POINT ALONG TOOL AXIS", L"",        1320,  240, 8055, 495},
+};
+enum Tab {
+    TipX = 0, TipY, TipZ, TipI, TipJ, TipK, TLgh, Pivotz, PrgX, PrgY, PrgZ,
+    CompTP = 11, Clear = 12, Exit = 13, OrgX = 25, OrgY, OrgZ, CompPP = 34, CLR, Norm
+};
+// clang-format on
+
+class TranslateWindowTest : public WindowTest<TranslateWindow> {
+protected:
+    // Every field in one line: tip point, axis, lengths, origin, program point.
+    std::wstring fields() const {
+        std::wstring all;
+        for (int tab :
+             {TipX, TipY, TipZ, TipI, TipJ, TipK, TLgh, Pivotz, OrgX, OrgY, OrgZ, PrgX, PrgY, PrgZ})
+            all += text_of(at(tab)) + L"|";
+        return all;
+    }
+};
+
+TEST_F(TranslateWindowTest, OpensAsDesigned) {
+    expect_window(window, L"Rotary Head Translations", 10065, 7110);
+    expect_controls(window, expected);
+    EXPECT_EQ(GetFocus(), at(TipX));
+}
+
+TEST_F(TranslateWindowTest, NormalizesAndTranslatesTheWorkedExampleThereAndBack) {
+    type({{TipX, L"10"},
+          {TipY, L"20"},
+          {TipZ, L"5"},
+          {TipI, L"1"},
+          {TipJ, L"2"},
+          {TipK, L"3"},
+          {TLgh, L"4.5"},
+          {Pivotz, L"12.25"},
+          {OrgX, L"1"},
+          {OrgY, L"2"},
+          {OrgZ, L"3"}});
+    click(at(Norm));
+    click(at(CompPP));
+    type({{TipX, L""}, {TipY, L""}, {TipZ, L""}});
+    click(at(CompTP));
+    EXPECT_EQ(fields(), L"10|20|5|0.267261|0.534522|0.801784|4.5|12.25|1|2|3|13.4766|26.9532|"
+                        L"15.4299|");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Every failure is proven in the core tests; here one shows its box and writes nothing.
+TEST_F(TranslateWindowTest, AFailureShowsOneMessageAndWritesNothing) {
+    type({{TipX, L"1"}, {TipY, L"1"}, {TipZ, L"1"}});
+    click(at(CompPP));
+    type({{TipX, L"7"}, {TipZ, L"214748.36475"}}); // X and Y would fit, Z cannot be rounded
+    const std::wstring before = fields();
+    click(at(CompPP));
+    EXPECT_EQ(fields(), before);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, L"Rotary Head Translations");
+    EXPECT_EQ(boxes.shown[0].style, 0);
+}
+
+TEST_F(TranslateWindowTest, ClearingWritesExactlyItsTexts) {
+    for (int tab = TipX; tab <= PrgZ; ++tab)
+        type({{tab, L"7.5"}});
+    type({{OrgX, L"7.5"}, {OrgY, L"7.5"}, {OrgZ, L"7.5"}});
+    click(at(CLR));
+    EXPECT_EQ(fields(), L" | | |7.5|7.5|7.5|7.5|7.5|7.5|7.5|7.5| | | |");
+    click(at(Clear));
+    EXPECT_EQ(fields(), L" | | |0|0|1|0|0|0|0|0| | | |");
+}
+
+TEST_F(TranslateWindowTest, ExitClosesTheWindowAtOnce) {
+    const HWND handle = window.window();
+    click(at(Exit));
+    pump_messages();
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+} // namespace
+} // namespace translate_calc
