@@ -37,7 +37,7 @@ const Control controls[] = {
 };
 const Line lines[] = {{L"Rule", 240, 3720, 5280, 3720}};
 
-// The same window written as a reader of its definition would check it.
+// The same window written out again as a user would check it, number by number.
 const ExpectedControl expected[] = {
     {0,  Kind::text_box,           L"start",  L"Type a name",  1440, 240,  1440, 375},
     {1,  Kind::label,              L"Name",   L"",             240,  240,  1440, 375},

@@ -68,7 +68,7 @@ struct RequiredField {
 // The message for the first of the six coordinates of the move, then the computation's own
 // input, whose text is exactly empty. A blank is not empty here: it fails later, when the
 // text is read as a number. The rotary fields are no part of this check.
-std::optional<Message> first_missing_value(const Fields& fields, RequiredField last) {
+std::optional<Message> first_missing_value(const Fields& fields, const RequiredField& last) {
     const PositionTexts &previous = fields.previous, &current = fields.current;
     for (const RequiredField& field : {RequiredField{previous.x, L"Previous X-axis"},
                                        {previous.y, L"Previous Y-axis"},
@@ -85,88 +85,92 @@ std::optional<Message> first_missing_value(const Fields& fields, RequiredField l
     return std::nullopt;
 }
 
-} // namespace
-
-Outcome compute_number(const Fields& fields, wchar_t decimal_separator) {
-    if (auto missing = first_missing_value(fields, {fields.feed, L"UPM Feed"})) return *missing;
+// What both computations share: the check for an empty field, then reading the move and
+// the computation's own input (`value`, the feed or the number, which must not be 0:
+// `why_not_zero` says what to enter instead). `compute` gets both positions, the move
+// between them and that input; it makes every text before the window is touched, so a
+// failing one writes nothing. Every failure becomes the one message.
+template <class Compute>
+Outcome compute_on_move(const Fields& fields, const RequiredField& value, bool with_rotary,
+                        std::wstring_view why_not_zero, wchar_t decimal_separator,
+                        Compute compute) {
+    if (auto missing = first_missing_value(fields, value)) return *missing;
     try {
         const Position previous =
-            read_position(L"Previous", fields.previous, true, decimal_separator);
-        const Position current = read_position(L"Current", fields.current, true, decimal_separator);
-        const double feed = numbers::read_field(L"UPM Feed", fields.feed, decimal_separator);
-        if (feed == 0) {
-            throw FieldError(L"The field \"UPM Feed\" is 0. Please enter a feed "
-                             L"other than zero: at no feed the cut would never end.");
+            read_position(L"Previous", fields.previous, with_rotary, decimal_separator);
+        const Position current =
+            read_position(L"Current", fields.current, with_rotary, decimal_separator);
+        const double number = numbers::read_field(value.name, value.text, decimal_separator);
+        if (number == 0) {
+            throw FieldError(L"The field \"" + std::wstring(value.name) +
+                             L"\" is 0. Please enter " + std::wstring(why_not_zero));
         }
-
-        const Position delta = current - previous;
-        const double circumference =
-            (rotary_radius(current, fields.axis) + rotary_radius(previous, fields.axis)) * pi;
-        const double arc = (delta.rotary / 360) * circumference;
-        const double distance =
-            std::sqrt(((delta.x * delta.x + delta.y * delta.y) + delta.z * delta.z) + arc * arc);
-        if (distance == 0) {
-            throw FieldError(
-                L"The cut distance is 0: the move from the previous to the current position "
-                L"has no length, so it has no time and no 1/T FRN. Please enter positions "
-                L"that differ.");
-        }
-        double time = distance / feed;
-        if (fields.in_seconds) time *= 60;
-        const double number = 1 / time;
-
-        const auto shown = [&](std::wstring_view name, double value) {
-            return numbers::result_text(name, value, scale, decimal_separator);
-        };
-        // Every text is made before the window is touched, so a failing one writes nothing.
-        return Writes{
-            {L"Label6", fields.in_seconds ? L"Time (Sec.)" : L"Time (Min.)"},
-            {L"DX", shown(L"X-axis difference", delta.x)},
-            {L"DY", shown(L"Y-axis difference", delta.y)},
-            {L"DZ", shown(L"Z-axis difference", delta.z)},
-            {L"DR", shown(L"Rotary Axis Difference", arc)},
-            {L"Dist", shown(L"Cut distance", distance)},
-            {L"Time", shown(L"Time for cut", time)},
-            {L"IVT", shown(L"1/T FRN", number)},
-        };
+        return compute(previous, current, current - previous, number);
     } catch (const FieldError& error) {
         return Message{error.message(), std::wstring(title)};
     }
 }
 
+} // namespace
+
+Outcome compute_number(const Fields& fields, wchar_t decimal_separator) {
+    return compute_on_move(
+        fields, {fields.feed, L"UPM Feed"}, true,
+        L"a feed other than zero: at no feed the cut would never end.", decimal_separator,
+        [&](const Position& previous, const Position& current, const Position& delta, double feed) {
+            const double circumference =
+                (rotary_radius(current, fields.axis) + rotary_radius(previous, fields.axis)) * pi;
+            const double arc = (delta.rotary / 360) * circumference;
+            const double distance = std::sqrt(
+                ((delta.x * delta.x + delta.y * delta.y) + delta.z * delta.z) + arc * arc);
+            if (distance == 0) {
+                throw FieldError(
+                    L"The cut distance is 0: the move from the previous to the current position "
+                    L"has no length, so it has no time and no 1/T FRN. Please enter positions "
+                    L"that differ.");
+            }
+            double time = distance / feed;
+            if (fields.in_seconds) time *= 60;
+            const double number = 1 / time;
+
+            const auto shown = [&](std::wstring_view name, double value) {
+                return numbers::result_text(name, value, scale, decimal_separator);
+            };
+            return Writes{
+                {L"Label6", fields.in_seconds ? L"Time (Sec.)" : L"Time (Min.)"},
+                {L"DX", shown(L"X-axis difference", delta.x)},
+                {L"DY", shown(L"Y-axis difference", delta.y)},
+                {L"DZ", shown(L"Z-axis difference", delta.z)},
+                {L"DR", shown(L"Rotary Axis Difference", arc)},
+                {L"Dist", shown(L"Cut distance", distance)},
+                {L"Time", shown(L"Time for cut", time)},
+                {L"IVT", shown(L"1/T FRN", number)},
+            };
+        });
+}
+
 Outcome compute_feed(const Fields& fields, wchar_t decimal_separator) {
-    if (auto missing = first_missing_value(fields, {fields.number, L"1/T FRN"})) return *missing;
-    try {
-        const Position previous =
-            read_position(L"Previous", fields.previous, false, decimal_separator);
-        const Position current =
-            read_position(L"Current", fields.current, false, decimal_separator);
-        const double number = numbers::read_field(L"1/T FRN", fields.number, decimal_separator);
-        if (number == 0) {
-            throw FieldError(L"The field \"1/T FRN\" is 0. Please enter a 1/T FRN "
-                             L"other than zero: its inverse is the time for the cut.");
-        }
+    return compute_on_move(
+        fields, {fields.number, L"1/T FRN"}, false,
+        L"a 1/T FRN other than zero: its inverse is the time for the cut.", decimal_separator,
+        [&](const Position&, const Position&, const Position& delta, double number) {
+            const double distance =
+                std::sqrt((delta.x * delta.x + delta.y * delta.y) + delta.z * delta.z);
+            const double feed = distance * number;
+            const double time = 1 / number;
 
-        const Position delta = current - previous;
-        const double distance =
-            std::sqrt((delta.x * delta.x + delta.y * delta.y) + delta.z * delta.z);
-        const double feed = distance * number;
-        const double time = 1 / number;
-
-        const auto shown = [&](std::wstring_view name, double value, double with_scale) {
-            return numbers::result_text(name, value, with_scale, decimal_separator);
-        };
-        return Writes{
-            {L"DX", shown(L"X-axis difference", delta.x, scale)},
-            {L"DY", shown(L"Y-axis difference", delta.y, scale)},
-            {L"DZ", shown(L"Z-axis difference", delta.z, scale)},
-            {L"Dist", shown(L"Cut distance", distance, scale)},
-            {L"Time", shown(L"Time for cut", time, scale)},
-            {L"FR", shown(L"UPM Feed", feed, feed_scale)},
-        };
-    } catch (const FieldError& error) {
-        return Message{error.message(), std::wstring(title)};
-    }
+            const auto shown = [&](std::wstring_view name, double value, double with_scale) {
+                return numbers::result_text(name, value, with_scale, decimal_separator);
+            };
+            return Writes{
+                {L"DX", shown(L"X-axis difference", delta.x, scale)},
+                {L"DY", shown(L"Y-axis difference", delta.y, scale)},
+                {L"DZ", shown(L"Z-axis difference", delta.z, scale)},
+                {L"Dist", shown(L"Cut distance", distance, scale)},
+                {L"Time", shown(L"Time for cut", time, scale)},
+                {L"FR", shown(L"UPM Feed", feed, feed_scale)},
+            };
+        });
 }
 
 Outcome clear(const Fields&, wchar_t) {
