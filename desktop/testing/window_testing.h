@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -143,16 +144,31 @@ enum class Places { checked, not_checked };
 enum class Captions { checked, not_checked };
 
 // One control as the window is meant to show it: the tab index, what kind of control it
-// is, its caption or initial text, its tool tip and its place in twips, relative to the frame
-// (given by its tab index) it lies in, or else to the window's client area.
+// is, its caption or initial text, its tool tip, its place in twips, relative to the frame
+// (given by its tab index) it lies in or else to the window's client area, and its font
+// (not checked when it names no face).
 struct ExpectedControl {
     int tab;
     Kind kind;
     std::wstring_view caption;
     std::wstring_view tool_tip;
     int left, top, width, height;
+    Font font = {};
     int frame = -1;
 };
+
+inline void expect_font(const Form& form, HWND control, const Font& expected,
+                        const std::wstring& name) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(expected.face))
+        << ::testing::PrintToString(name);
+    EXPECT_EQ(-font.lfHeight, std::lround(expected.points * form.dpi() / 72))
+        << ::testing::PrintToString(name);
+    EXPECT_EQ(font.lfWeight >= FW_BOLD, expected.bold) << ::testing::PrintToString(name);
+    EXPECT_EQ(font.lfUnderline != 0, expected.underline) << ::testing::PrintToString(name);
+}
 
 // Checks a form's controls against the expected rows at the form's current DPI, and
 // that the form has no control the table lacks. Drop-down lists are not placed by height:
@@ -171,6 +187,7 @@ inline void expect_controls(const Form& form, std::span<const ExpectedControl> e
             EXPECT_EQ(text_of(control), row.caption) << ::testing::PrintToString(name);
         }
         EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
+        if (!row.font.face.empty()) expect_font(form, control, row.font, name);
         if (places == Places::not_checked) continue;
         int left = row.left, top = row.top;
         for (const ExpectedControl& frame : expected)
@@ -203,6 +220,7 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
                         row.top,
                         row.width,
                         row.height,
+                        {},
                         frame});
     }
     expect_controls(form, rows, places, Captions::not_checked);

@@ -8,36 +8,39 @@ namespace {
 
 using namespace desktop::testing;
 
+using desktop::Font;
 using desktop::Kind;
+constexpr Font tahoma_12{L"Tahoma", 12}, tahoma_9{L"Tahoma", 9.75}, sans_8{L"MS Sans Serif", 8.25},
+    heading{L"Tahoma", 15.75, true, true};
 
 // The window's control table, written out here apart from the program's own.
 // clang-format off
 const ExpectedControl expected[] = {
-    // tab kind                       caption          tool tip                            left  top   width height
-    {0,  Kind::read_only_text_box, L"",               L"New transformed X-axis",          3360, 2760, 1455, 375},
-    {1,  Kind::frame,              L"",               L"",                                240,  840,  1815, 1695},
-    {2,  Kind::option_button,      L"YZ-Rotate (A)",  L"A-axis rotates in YZ Plane",      360,  1080, 1575, 495},
-    {3,  Kind::option_button,      L"ZX-Rotate (B)",  L"B-axis rotates in ZX Plane",      360,  1440, 1575, 495},
-    {4,  Kind::option_button,      L"XY-Rotate (C)",  L"C-axis rotates in XY Plane",      360,  1800, 1575, 495},
-    {5,  Kind::text_box,           L"",               L"Enter rotary axis angle",         3360, 960,  1455, 375},
-    {6,  Kind::text_box,           L"",               L"Enter x-axis value",              3360, 1800, 1455, 375},
-    {7,  Kind::text_box,           L"",               L"Enter Y-axis value",              5760, 1800, 1455, 375},
-    {8,  Kind::text_box,           L"",               L"Enter Z-axis value",              8160, 1800, 1455, 375},
-    {9,  Kind::command_button,     L"COMPUTE",        L"Enter to compute transformation", 240,  2880, 1815, 615},
-    {10, Kind::command_button,     L"CLEAR",          L"Enter to clear values",           8040, 960,  1575, 495},
-    {11, Kind::label,              L"X-Axis",         L"",                                2520, 1800, 855,  495},
-    {12, Kind::label,              L"Y-Axis",         L"",                                4920, 1800, 855,  495},
-    {13, Kind::label,              L"Z-Axis",         L"",                                7320, 1800, 735,  495},
-    {14, Kind::label,              L"Rotary Axis",    L"",                                2520, 840,  975,  615},
-    {15, Kind::read_only_text_box, L"",               L"New transformed Y-axis",          5760, 2760, 1455, 375},
-    {16, Kind::read_only_text_box, L"",               L"New transformed Z-axis",          8160, 2760, 1455, 375},
-    {17, Kind::label,              L"New X-Axis",     L"",                                2520, 2760, 855,  735},
-    {18, Kind::label,              L"New Y-Axis",     L"",                                4920, 2760, 855,  615},
-    {19, Kind::label,              L"New Z-Axis",     L"",                                7440, 2760, 735,  615},
-    {20, Kind::frame,              L"Plus Direction", L"Rotary plus direction",           5160, 840,  2535, 735},
-    {21, Kind::option_button,      L"CLW",            L"Plus is clockwise",               360,  240,  855,  435, 20},
-    {22, Kind::option_button,      L"CCLW",           L"Plus is counter clockwise",       1440, 240,  855,  435, 20},
-    {23, Kind::label,              L"COMPUTE POSITION OF POINT AFTER ANGLE ROTATION", L"", 480, 240, 9135, 495},
+    // tab kind                       caption          tool tip                            left  top   width height font
+    {0,  Kind::read_only_text_box, L"",               L"New transformed X-axis",          3360, 2760, 1455, 375, tahoma_12},
+    {1,  Kind::frame,              L"",               L"",                                240,  840,  1815, 1695, sans_8},
+    {2,  Kind::option_button,      L"YZ-Rotate (A)",  L"A-axis rotates in YZ Plane",      360,  1080, 1575, 495, tahoma_9},
+    {3,  Kind::option_button,      L"ZX-Rotate (B)",  L"B-axis rotates in ZX Plane",      360,  1440, 1575, 495, tahoma_9},
+    {4,  Kind::option_button,      L"XY-Rotate (C)",  L"C-axis rotates in XY Plane",      360,  1800, 1575, 495, tahoma_9},
+    {5,  Kind::text_box,           L"",               L"Enter rotary axis angle",         3360, 960,  1455, 375, tahoma_12},
+    {6,  Kind::text_box,           L"",               L"Enter x-axis value",              3360, 1800, 1455, 375, tahoma_12},
+    {7,  Kind::text_box,           L"",               L"Enter Y-axis value",              5760, 1800, 1455, 375, tahoma_12},
+    {8,  Kind::text_box,           L"",               L"Enter Z-axis value",              8160, 1800, 1455, 375, tahoma_12},
+    {9,  Kind::command_button,     L"COMPUTE",        L"Enter to compute transformation", 240,  2880, 1815, 615, tahoma_12},
+    {10, Kind::command_button,     L"CLEAR",          L"Enter to clear values",           8040, 960,  1575, 495, tahoma_12},
+    {11, Kind::label,              L"X-Axis",         L"",                                2520, 1800, 855,  495, tahoma_12},
+    {12, Kind::label,              L"Y-Axis",         L"",                                4920, 1800, 855,  495, tahoma_12},
+    {13, Kind::label,              L"Z-Axis",         L"",                                7320, 1800, 735,  495, tahoma_12},
+    {14, Kind::label,              L"Rotary Axis",    L"",                                2520, 840,  975,  615, tahoma_12},
+    {15, Kind::read_only_text_box, L"",               L"New transformed Y-axis",          5760, 2760, 1455, 375, tahoma_12},
+    {16, Kind::read_only_text_box, L"",               L"New transformed Z-axis",          8160, 2760, 1455, 375, tahoma_12},
+    {17, Kind::label,              L"New X-Axis",     L"",                                2520, 2760, 855,  735, tahoma_12},
+    {18, Kind::label,              L"New Y-Axis",     L"",                                4920, 2760, 855,  615, tahoma_12},
+    {19, Kind::label,              L"New Z-Axis",     L"",                                7440, 2760, 735,  615, tahoma_12},
+    {20, Kind::frame,              L"Plus Direction", L"Rotary plus direction",           5160, 840,  2535, 735, tahoma_9},
+    {21, Kind::option_button,      L"CLW",            L"Plus is clockwise",               360,  240,  855,  435, tahoma_9, 20},
+    {22, Kind::option_button,      L"CCLW",           L"Plus is counter clockwise",       1440, 240,  855,  435, tahoma_9, 20},
+    {23, Kind::label,              L"COMPUTE POSITION OF POINT AFTER ANGLE ROTATION", L"", 480, 240, 9135, 495, heading},
 };
 // clang-format on
 
