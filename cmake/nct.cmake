@@ -48,3 +48,24 @@ function(nct_program name)
     target_link_options(${name} PRIVATE -municode)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/desktop/resources)
 endfunction()
+
+# nct_calculator(NAME PROGRAM ... DESCRIPTION ... ICON ...): a calculator folder, laid out as
+# every calculator is: core/NAME.cpp, the portable commands, tested by
+# tests/NAME_core_test.cpp; win/NAME_window.cpp, the window, tested by
+# tests/NAME_window_test.cpp; main.cpp, the program PROGRAM with the icon assets/icons/ICON.
+function(nct_calculator name)
+    cmake_parse_arguments(ARG "" "PROGRAM;DESCRIPTION;ICON" "" ${ARGN})
+    add_library(${name}_core STATIC core/${name}.cpp)
+    target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name}_core PUBLIC numbers)
+    nct_test(${name}_core_test SOURCES tests/${name}_core_test.cpp LIBS ${name}_core numbers_testing)
+    if(WIN32)
+        add_library(${name}_window STATIC win/${name}_window.cpp)
+        target_link_libraries(${name}_window PUBLIC ${name}_core desktop)
+        nct_program(${ARG_PROGRAM} DESCRIPTION "${ARG_DESCRIPTION}"
+                    ICON ${PROJECT_SOURCE_DIR}/assets/icons/${ARG_ICON}
+                    SOURCES main.cpp LIBS ${name}_window)
+        nct_window_test(${name}_window_test SOURCES tests/${name}_window_test.cpp
+                        LIBS ${name}_window desktop_testing)
+    endif()
+endfunction()

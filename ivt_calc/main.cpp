@@ -1,7 +1,7 @@
 #include "win/ivt_window.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
-    ivt::InverseTimeWindow window;
-    window.show(show_command);
-    return desktop::run_message_loop(window);
+#include "desktop/run.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    return desktop::run<ivt_calc::IvtWindow>(show);
 }

@@ -1,7 +1,7 @@
 #include "win/rotate_window.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
-    rotate_calc::RotateWindow window;
-    window.show(show_command);
-    return desktop::run_message_loop(window);
+#include "desktop/run.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    return desktop::run<rotate_calc::RotateWindow>(show);
 }

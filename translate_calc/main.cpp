@@ -1,7 +1,7 @@
-#include "win/halvex_window.h"
+#include "win/translate_window.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
-    translate_calc::HalvexWindow window;
-    window.show(show_command);
-    return desktop::run_message_loop(window);
+#include "desktop/run.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    return desktop::run<translate_calc::TranslateWindow>(show);
 }

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,10 +22,7 @@ inline HWND control_at(const Form& form, int tab_index) {
 }
 
 inline std::wstring text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return window_text(window);
 }
 
 inline std::wstring class_of(HWND window) {
@@ -109,91 +108,132 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
     return text;
 }
 
-// Checks every control of a form against its table at the form's current DPI: the window
-// class by kind, the ID by tab index, and the place in pixels.
+// The window class and the style bits a control of each kind must have: a label notifies
+// (SS_NOTIFY) for its tool tip to show; only a read-only text box is read-only.
+struct KindLook {
+    Kind kind;
+    const wchar_t* window_class;
+    LONG style_mask, style;
+};
+inline constexpr KindLook kind_looks[] = {
+    {Kind::command_button, L"Button", BS_TYPEMASK, BS_PUSHBUTTON},
+    {Kind::label, L"Static", SS_NOTIFY, SS_NOTIFY},
+    {Kind::text_box, L"Edit", ES_READONLY, 0},
+    {Kind::read_only_text_box, L"Edit", ES_READONLY, ES_READONLY},
+    {Kind::option_button, L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON},
+    {Kind::frame, L"Button", BS_TYPEMASK, BS_GROUPBOX},
+    {Kind::combo_box, L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN},
+    {Kind::drive_list, L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST},
+    {Kind::folder_list, L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED},
+    {Kind::file_list, L"ListBox", LBS_OWNERDRAWFIXED, 0},
+};
+
+inline void expect_kind(HWND control, Kind kind, const std::wstring& name) {
+    for (const KindLook& look : kind_looks) {
+        if (look.kind != kind) continue;
+        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), look.window_class), 0)
+            << ::testing::PrintToString(name);
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & look.style_mask, look.style)
+            << ::testing::PrintToString(name);
+    }
+}
+
 // A window with a layout rule moves its controls from their design places: it checks
 // everything else with Places::not_checked.
 enum class Places { checked, not_checked };
+enum class Captions { checked, not_checked };
 
-inline void expect_controls_match_table(const Form& form, const FormDesign& design,
-                                        Places places = Places::checked) {
-    const int dpi = form.dpi();
-    auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
-    for (std::size_t index = 0; index < design.controls.size(); ++index) {
-        const Control& row = design.controls[index];
-        const std::wstring name(row.name);
-        const HWND control = control_at(form, static_cast<int>(index));
-        ASSERT_NE(control, nullptr)
-            << "no control with the ID of " << ::testing::PrintToString(name);
-        const std::wstring expected_class = [&] {
-            switch (row.kind) {
-            case Kind::label:
-                return L"Static";
-            case Kind::text_box:
-            case Kind::read_only_text_box:
-                return L"Edit";
-            case Kind::combo_box:
-            case Kind::drive_list:
-                return L"ComboBox";
-            case Kind::folder_list:
-            case Kind::file_list:
-                return L"ListBox";
-            default:
-                return L"Button";
-            }
-        }();
-        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class.c_str()), 0)
-            << ::testing::PrintToString(name);
-        const LONG style = GetWindowLongW(control, GWL_STYLE);
-        const auto button_type = [&](LONG type) {
-            EXPECT_EQ(style & BS_TYPEMASK, type) << ::testing::PrintToString(name);
-        };
-        if (row.kind == Kind::command_button) button_type(BS_PUSHBUTTON);
-        if (row.kind == Kind::option_button) button_type(BS_AUTORADIOBUTTON);
-        if (row.kind == Kind::frame) button_type(BS_GROUPBOX);
-        if (row.kind == Kind::label) {
-            EXPECT_TRUE(style & SS_NOTIFY) << ::testing::PrintToString(name);
-        }
-        if (row.kind == Kind::read_only_text_box || row.kind == Kind::text_box) {
-            EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0,
-                      row.kind == Kind::read_only_text_box)
-                << ::testing::PrintToString(name);
+// One control as the window is meant to show it: the tab index, what kind of control it
+// is, its caption or initial text, its tool tip, its place in twips, relative to the frame
+// (given by its tab index) it lies in or else to the window's client area, and its font
+// (not checked when it names no face).
+struct ExpectedControl {
+    int tab;
+    Kind kind;
+    std::wstring_view caption;
+    std::wstring_view tool_tip;
+    int left, top, width, height;
+    Font font = {};
+    int frame = -1;
+};
+
+inline void expect_font(const Form& form, HWND control, const Font& expected,
+                        const std::wstring& name) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(expected.face))
+        << ::testing::PrintToString(name);
+    EXPECT_EQ(-font.lfHeight, std::lround(expected.points * form.dpi() / 72))
+        << ::testing::PrintToString(name);
+    EXPECT_EQ(font.lfWeight >= FW_BOLD, expected.bold) << ::testing::PrintToString(name);
+    EXPECT_EQ(font.lfUnderline != 0, expected.underline) << ::testing::PrintToString(name);
+}
+
+// Checks a form's controls against the expected rows at the form's current DPI, and
+// that the form has no control the table lacks. Drop-down lists are not placed by height:
+// their window also holds the room of the open list.
+inline void expect_controls(const Form& form, std::span<const ExpectedControl> expected,
+                            Places places = Places::checked,
+                            Captions captions = Captions::checked) {
+    const auto px = [&](int twips) { return MulDiv(twips, form.dpi(), 1440); };
+    EXPECT_EQ(control_at(form, static_cast<int>(expected.size())), nullptr) << "a control more";
+    for (const ExpectedControl& row : expected) {
+        const std::wstring name = L"tab " + std::to_wstring(row.tab);
+        const HWND control = control_at(form, row.tab);
+        ASSERT_NE(control, nullptr) << ::testing::PrintToString(name);
+        expect_kind(control, row.kind, name);
+        if (captions == Captions::checked) {
+            EXPECT_EQ(text_of(control), row.caption) << ::testing::PrintToString(name);
         }
         EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
-        // A drop-down's window also holds the room of its open list.
-        if (row.kind == Kind::combo_box || row.kind == Kind::drive_list ||
-            places == Places::not_checked)
-            continue;
+        if (!row.font.face.empty()) expect_font(form, control, row.font, name);
+        if (places == Places::not_checked) continue;
         int left = row.left, top = row.top;
-        for (const Control& frame : design.controls)
-            if (!row.container.empty() && frame.name == row.container)
-                left += frame.left, top += frame.top;
+        for (const ExpectedControl& frame : expected)
+            if (frame.tab == row.frame) left += frame.left, top += frame.top;
         const RECT placed = placement_of(control);
         EXPECT_EQ(placed.left, px(left)) << ::testing::PrintToString(name);
         EXPECT_EQ(placed.top, px(top)) << ::testing::PrintToString(name);
         EXPECT_EQ(placed.right, px(left + row.width)) << ::testing::PrintToString(name);
-        EXPECT_EQ(placed.bottom, px(top + row.height)) << ::testing::PrintToString(name);
+        if (row.kind != Kind::combo_box && row.kind != Kind::drive_list) {
+            EXPECT_EQ(placed.bottom, px(top + row.height)) << ::testing::PrintToString(name);
+        }
     }
 }
 
-// Checks a whole window against its design: class, caption, client size and every control,
-// at the window's DPI and again after the window is told its monitor has 120 DPI.
-inline void expect_window_matches_design(Form& form) {
-    const FormDesign& design = form.design();
-    EXPECT_EQ(class_of(form.window()), design.window_class);
-    EXPECT_EQ(text_of(form.window()), design.caption);
+// Checks every control of a form against its own table (for a window whose control table is
+// not yet written in its test as ExpectedControl rows).
+inline void expect_controls_match_table(const Form& form, const FormDesign& design,
+                                        Places places = Places::checked) {
+    std::vector<ExpectedControl> rows;
+    for (const Control& row : design.controls) {
+        int frame = -1;
+        for (std::size_t index = 0; index < design.controls.size(); ++index)
+            if (!row.container.empty() && design.controls[index].name == row.container)
+                frame = static_cast<int>(index);
+        rows.push_back({static_cast<int>(rows.size()),
+                        row.kind,
+                        {},
+                        row.tool_tip,
+                        row.left,
+                        row.top,
+                        row.width,
+                        row.height,
+                        {},
+                        frame});
+    }
+    expect_controls(form, rows, places, Captions::not_checked);
+}
+
+// Checks a form's caption and the size of its client area in twips at its current DPI.
+inline void expect_window(const Form& form, std::wstring_view caption, int client_width,
+                          int client_height) {
+    EXPECT_EQ(text_of(form.window()), caption);
     RECT client;
     GetClientRect(form.window(), &client);
-    EXPECT_EQ(client.right, MulDiv(design.client_width, form.dpi(), 1440));
-    EXPECT_EQ(client.bottom, MulDiv(design.client_height, form.dpi(), 1440));
-    expect_controls_match_table(form, design);
-
-    RECT suggested;
-    GetWindowRect(form.window(), &suggested);
-    SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(120, 120),
-                 reinterpret_cast<LPARAM>(&suggested));
-    ASSERT_EQ(form.dpi(), 120);
-    expect_controls_match_table(form, design);
+    EXPECT_EQ(client.right, MulDiv(client_width, form.dpi(), 1440));
+    EXPECT_EQ(client.bottom, MulDiv(client_height, form.dpi(), 1440));
 }
 
 // A test with the real window of a program, shown, whose message boxes are recorded.

@@ -1,34 +1,26 @@
-#include "core/feed_from_number.h"
-#include "core/inverse_time_number.h"
+#include "core/ivt.h"
+#include "outcome_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace ivt {
+namespace ivt_calc {
 namespace {
 
-// An outcome in one line: "DX=1;DY=1;" for the texts written, "title: text" for a message.
-std::wstring written(const Outcome& outcome) {
-    if (const auto* message = std::get_if<Message>(&outcome))
-        return message->title + L": " + message->text;
-    std::wstring all;
-    for (const auto& [control, text] : std::get<Writes>(outcome))
-        all += std::wstring(control) + L"=" + text + L";";
-    return all;
-}
+using numbers::testing::outcome_text;
 
 using P = PositionTexts;
 const P zero{L"0", L"0", L"0", L"0"}, ones{L"1", L"1", L"1", L"0"}; // the start positions
 
 std::wstring number(P previous, P current, std::wstring feed, RotaryAxis axis = RotaryAxis::none,
                     bool in_seconds = false, wchar_t separator = L'.') {
-    return written(
-        compute_inverse_time_number({previous, current, feed, axis, in_seconds}, separator));
+    return outcome_text(
+        compute_number({previous, current, feed, L"", axis, in_seconds}, separator));
 }
 
 std::wstring feed(P previous, P current, std::wstring number) {
-    return written(compute_feed_from_number({previous, current, number}, L'.'));
+    return outcome_text(compute_feed({previous, current, L"", number}, L'.'));
 }
 
 TEST(Computations, WorkedExamplesEdgeCasesAndFailures) {
@@ -115,4 +107,4 @@ TEST(Computations, ReportOnlyTheFirstEmptyField) {
 }
 
 } // namespace
-} // namespace ivt
+} // namespace ivt_calc

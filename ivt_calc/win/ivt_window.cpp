@@ -1,10 +1,6 @@
-#include "ivt_window.h"
+#include "win/ivt_window.h"
 
-#include "../core/clear_fields.h"
-#include "../core/feed_from_number.h"
-#include "../core/inverse_time_number.h"
-
-namespace ivt {
+namespace ivt_calc {
 namespace {
 
 using desktop::Control;
@@ -75,7 +71,7 @@ const desktop::Line lines[] = {
 
 const desktop::FormDesign form{
     .window_class = L"DorvikInverseTimeFeed",
-    .caption = program_title,
+    .caption = title,
     .client_width = 9735,
     .client_height = 7245,
     .font = tahoma,
@@ -83,43 +79,26 @@ const desktop::FormDesign form{
     .lines = lines,
 };
 
+const desktop::Command<Fields> commands[] = {
+    {L"ComIVT", compute_number},
+    {L"CompUPM", compute_feed},
+    {L"CLEAR", clear},
+};
+
 } // namespace
 
-InverseTimeWindow::InverseTimeWindow() : Form(form) {
-    on_click(L"ComIVT", [this] { compute_number(); });
-    on_click(L"CompUPM", [this] { compute_feed(); });
-    on_click(L"CLEAR", [this] { clear(); });
-    on_click(L"CmdEx", [this] { close(); });
+IvtWindow::IvtWindow() : Calculator(form, commands, L"CmdEx") {}
+
+Fields IvtWindow::fields() const {
+    return {
+        {text(L"LX"), text(L"LY"), text(L"LZ"), text(L"LR")},
+        {text(L"CX"), text(L"CY"), text(L"CZ"), text(L"CR")},
+        text(L"FR"),
+        text(L"IVT"),
+        chosen(
+            {{L"Option1", RotaryAxis::a}, {L"Option2", RotaryAxis::b}, {L"Option3", RotaryAxis::c}},
+            RotaryAxis::none),
+        is_selected(L"Option5")};
 }
 
-PositionTexts InverseTimeWindow::previous() const {
-    return {text(L"LX"), text(L"LY"), text(L"LZ"), text(L"LR")};
-}
-
-PositionTexts InverseTimeWindow::current() const {
-    return {text(L"CX"), text(L"CY"), text(L"CZ"), text(L"CR")};
-}
-
-RotaryAxis InverseTimeWindow::rotary_axis() const {
-    if (is_selected(L"Option1")) return RotaryAxis::a;
-    if (is_selected(L"Option2")) return RotaryAxis::b;
-    if (is_selected(L"Option3")) return RotaryAxis::c;
-    return RotaryAxis::none;
-}
-
-void InverseTimeWindow::compute_number() {
-    apply(compute_inverse_time_number(
-        {previous(), current(), text(L"FR"), rotary_axis(), is_selected(L"Option5")},
-        desktop::user_decimal_separator()));
-}
-
-void InverseTimeWindow::compute_feed() {
-    apply(compute_feed_from_number({previous(), current(), text(L"IVT")},
-                                   desktop::user_decimal_separator()));
-}
-
-void InverseTimeWindow::clear() {
-    apply(clear_fields());
-}
-
-} // namespace ivt
+} // namespace ivt_calc

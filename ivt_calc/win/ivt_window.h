@@ -2,25 +2,19 @@
 // The window "Inverse Time Feed": a move from a previous to a current position, a feed in
 // units per minute and the inverse-time feed-rate number, each computed from the other.
 
-#include "../core/outcome.h"
-#include "../core/position.h"
+#include "core/ivt.h"
 
-#include "desktop/form.h"
+#include "desktop/calculator.h"
 
-namespace ivt {
+namespace ivt_calc {
 
-class InverseTimeWindow : public desktop::Form {
+class IvtWindow : public desktop::Calculator<Fields> {
 public:
-    InverseTimeWindow();
+    static constexpr std::wstring_view caption = title;
+    IvtWindow();
 
 private:
-    void compute_number();
-    void compute_feed();
-    void clear();
-
-    PositionTexts previous() const;
-    PositionTexts current() const;
-    RotaryAxis rotary_axis() const;
+    Fields fields() const override;
 };
 
-} // namespace ivt
+} // namespace ivt_calc

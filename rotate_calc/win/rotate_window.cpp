@@ -1,6 +1,4 @@
-#include "rotate_window.h"
-
-#include "../core/rotation.h"
+#include "win/rotate_window.h"
 
 namespace rotate_calc {
 namespace {
@@ -53,7 +51,7 @@ const desktop::Line lines[] = {
 
 const desktop::FormDesign form{
     .window_class = L"RotateRotationTransformations",
-    .caption = program_title,
+    .caption = title,
     .client_width = 10110,
     .client_height = 3690,
     .font = {L"Tahoma", 14.25, true},
@@ -61,25 +59,23 @@ const desktop::FormDesign form{
     .lines = lines,
 };
 
+const desktop::Command<Fields> commands[] = {
+    {L"Compute", compute},
+    {L"Clear", clear},
+};
+
 } // namespace
 
-RotateWindow::RotateWindow() : Form(form) {
-    on_click(L"Compute", [this] { compute(); });
-    on_click(L"Clear", [this] { clear(); });
-}
+RotateWindow::RotateWindow() : Calculator(form, commands) {}
 
-void RotateWindow::compute() {
-    // The option buttons are asked in this order; exactly one of each group is selected.
-    const Axis axis = is_selected(L"AA") ? Axis::a : is_selected(L"BA") ? Axis::b : Axis::c;
-    const auto direction =
-        is_selected(L"cclw") ? PlusDirection::counter_clockwise : PlusDirection::clockwise;
-    const std::wstring angle = text(L"RA"), x = text(L"XA"), y = text(L"YA"), z = text(L"ZA");
-    apply(compute_rotation({angle, x, y, z, axis, direction}, desktop::user_decimal_separator()));
-}
-
-void RotateWindow::clear() {
-    for (const wchar_t* field : {L"RA", L"XA", L"YA", L"ZA", L"NXA", L"NYA", L"NZA"})
-        set_text(field, L" ");
+Fields RotateWindow::fields() const {
+    // The options are asked in this order; exactly one of each group is selected.
+    return {text(L"RA"),
+            text(L"XA"),
+            text(L"YA"),
+            text(L"ZA"),
+            chosen({{L"AA", Axis::a}, {L"BA", Axis::b}}, Axis::c),
+            chosen({{L"cclw", PlusDirection::counter_clockwise}}, PlusDirection::clockwise)};
 }
 
 } // namespace rotate_calc

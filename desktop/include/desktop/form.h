@@ -11,11 +11,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace desktop {
@@ -89,6 +91,15 @@ public:
     std::wstring text(std::wstring_view name) const;
     void set_text(std::wstring_view name, std::wstring_view text);
     bool is_selected(std::wstring_view name) const; // an option button's state
+    // The value of the first selected option of `options`, asked in their order; `otherwise`
+    // when none of them is selected.
+    template <class Value>
+    Value chosen(std::initializer_list<std::pair<std::wstring_view, Value>> options,
+                 Value otherwise) const {
+        for (const auto& [name, value] : options)
+            if (is_selected(name)) return value;
+        return otherwise;
+    }
 
     // Handlers of one control's notification (BN_CLICKED, LBN_DBLCLK, CBN_SELCHANGE, ...).
     void on_command(std::wstring_view name, WORD notification, std::function<void()> handler);

@@ -4,7 +4,6 @@
 // Every result is computed and rounded before the first text is written, so a failure
 // never leaves a point half updated.
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,8 +25,5 @@ struct Message {
 };
 
 using Outcome = std::variant<Writes, Message>;
-
-// The current text of the window's field with the given name ("TipX", "RA", ...).
-using FieldReader = std::function<std::wstring(std::wstring_view control)>;
 
 } // namespace numbers

@@ -27,15 +27,20 @@ void apply_matrix(Point& p, const Matrix& m);
 // The unrounded point after the rotation by degrees.
 Point rotate(const Point& p, double degrees, Axis axis, PlusDirection direction);
 
-struct RotationFields {
-    std::wstring_view angle, x, y, z; // RA, XA, YA, ZA
-    Axis axis;
-    PlusDirection direction;
+// What the window shows when a button is pressed.
+struct Fields {
+    std::wstring angle, x, y, z; // RA, XA, YA, ZA
+    Axis axis = Axis::b;
+    PlusDirection direction = PlusDirection::counter_clockwise;
 };
 
-inline constexpr std::wstring_view program_title = L"ROTATION TRANSFORMATIONS";
+// The window's caption and the title of its messages.
+inline constexpr std::wstring_view title = L"ROTATION TRANSFORMATIONS";
 
-// The texts for NXA, NYA, NZA, or the message that tells why there are none.
-numbers::Outcome compute_rotation(const RotationFields& fields, wchar_t decimal_separator);
+// COMPUTE: the texts for NXA, NYA, NZA, or the message that tells why there are none.
+numbers::Outcome compute(const Fields& fields, wchar_t decimal_separator);
+
+// CLEAR: a blank in every field; the options keep their state.
+numbers::Outcome clear(const Fields& fields, wchar_t decimal_separator);
 
 } // namespace rotate_calc

@@ -1,8 +1,4 @@
-#include "win/halvex_window.h"
-
-#include "core/commands.h"
-
-#include <utility>
+#include "win/translate_window.h"
 
 namespace translate_calc {
 namespace {
@@ -92,7 +88,7 @@ const Line lines[] = {
 };
 // clang-format on
 
-const desktop::FormDesign form_spec{
+const desktop::FormDesign form{
     .window_class = L"HalvexRotaryHeadTranslations",
     .caption = title,
     .client_width = 10065,
@@ -102,27 +98,23 @@ const desktop::FormDesign form_spec{
     .lines = lines,
 };
 
-// Every button but EXIT runs one command of the same shape.
-using Command = Outcome (*)(const FieldReader&, wchar_t decimal_separator);
-
-const std::pair<std::wstring_view, Command> commands[] = {
-    {L"Norm", normalize_tool_axis},
-    {L"CompPP", compute_program_point},
-    {L"CompTP", compute_tip_point},
-    {L"Clear", [](const FieldReader&, wchar_t separator) { return clear_all(separator); }},
-    {L"CLR", [](const FieldReader&, wchar_t) { return clear_results(); }},
+const desktop::Command<Fields> commands[] = {
+    {L"Norm", normalize_tool_axis}, {L"CompPP", compute_program_point},
+    {L"CompTP", compute_tip_point}, {L"Clear", clear},
+    {L"CLR", clear_results},
 };
 
 } // namespace
 
-HalvexWindow::HalvexWindow() : desktop::Form(form_spec) {
-    for (const auto& [button_name, command] : commands) {
-        on_click(button_name, [this, command] {
-            apply(command([this](std::wstring_view field) { return text(field); },
-                          desktop::user_decimal_separator()));
-        });
-    }
-    on_click(L"Exit", [this] { close(); });
+TranslateWindow::TranslateWindow() : Calculator(form, commands, L"Exit") {}
+
+Fields TranslateWindow::fields() const {
+    return {{text(L"TipX"), text(L"TipY"), text(L"TipZ")},
+            {text(L"TipI"), text(L"TipJ"), text(L"TipK")},
+            text(L"TLgh"),
+            text(L"Pivotz"),
+            {text(L"OrgX"), text(L"OrgY"), text(L"OrgZ")},
+            {text(L"PrgX"), text(L"PrgY"), text(L"PrgZ")}};
 }
 
 } // namespace translate_calc

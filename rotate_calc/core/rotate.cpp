@@ -1,4 +1,4 @@
-#include "rotation.h"
+#include "core/rotate.h"
 
 #include "numbers/field_values.h"
 
@@ -51,23 +51,30 @@ Point rotate(const Point& p, double degrees, Axis axis, PlusDirection direction)
     return rotated;
 }
 
-numbers::Outcome compute_rotation(const RotationFields& fields, wchar_t decimal_separator) {
+numbers::Outcome compute(const Fields& fields, wchar_t decimal_separator) {
     try {
         const double degrees = numbers::read_field(L"Rotary Axis", fields.angle, decimal_separator);
         const Point point{numbers::read_field(L"X-Axis", fields.x, decimal_separator),
                           numbers::read_field(L"Y-Axis", fields.y, decimal_separator),
                           numbers::read_field(L"Z-Axis", fields.z, decimal_separator)};
         const Point rotated = rotate(point, degrees, fields.axis, fields.direction);
-        constexpr std::wstring_view fields[] = {L"NXA", L"NYA", L"NZA"};
+        constexpr std::wstring_view results[] = {L"NXA", L"NYA", L"NZA"};
         constexpr std::wstring_view labels[] = {L"New X-Axis", L"New Y-Axis", L"New Z-Axis"};
         numbers::Writes writes;
         for (int r = 0; r < 3; ++r)
-            writes.push_back(
-                {fields[r], numbers::result_text(labels[r], rotated[r], 10000, decimal_separator)});
+            writes.push_back({results[r], numbers::result_text(labels[r], rotated[r], 10000,
+                                                               decimal_separator)});
         return writes;
     } catch (const numbers::FieldError& error) {
-        return numbers::Message{error.message(), std::wstring(program_title)};
+        return numbers::Message{error.message(), std::wstring(title)};
     }
+}
+
+numbers::Outcome clear(const Fields&, wchar_t) {
+    numbers::Writes writes;
+    for (std::wstring_view field : {L"RA", L"XA", L"YA", L"ZA", L"NXA", L"NYA", L"NZA"})
+        writes.push_back({field, L" "});
+    return writes;
 }
 
 } // namespace rotate_calc

@@ -1,0 +1,55 @@
+#include "core/rotate.h"
+#include "outcome_text.h"
+
+#include <gtest/gtest.h>
+
+namespace rotate_calc {
+namespace {
+
+constexpr auto clw = PlusDirection::clockwise;
+constexpr auto cclw = PlusDirection::counter_clockwise;
+
+std::wstring shown(const Fields& fields, wchar_t separator = L'.') {
+    return numbers::testing::outcome_text(compute(fields, separator));
+}
+
+TEST(Rotation, TheWorkedTableAndTheEdgeCases) {
+    const std::pair<Fields, const wchar_t*> cases[] = {
+        // The point 10, 20, 5 turned by 30 degrees about each axis, both ways.
+        {{L"30", L"10", L"20", L"5", Axis::a, clw}, L"NXA=10;NYA=14.8205;NZA=14.3301;"},
+        {{L"30", L"10", L"20", L"5", Axis::a, cclw}, L"NXA=10;NYA=19.8205;NZA=-5.6699;"},
+        {{L"30", L"10", L"20", L"5", Axis::b, clw}, L"NXA=11.1603;NYA=20;NZA=-0.6699;"},
+        {{L"30", L"10", L"20", L"5", Axis::b, cclw}, L"NXA=6.1603;NYA=20;NZA=9.3301;"},
+        {{L"30", L"10", L"20", L"5", Axis::c, clw}, L"NXA=-1.3397;NYA=22.3205;NZA=5;"},
+        {{L"30", L"10", L"20", L"5", Axis::c, cclw}, L"NXA=18.6603;NYA=12.3205;NZA=5;"},
+        // Quarter turns by the right-hand rule; π as 3.14159265 leaves cos 90° above zero.
+        {{L"90", L"1", L"0", L"0", Axis::c, cclw}, L"NXA=0;NYA=-1;NZA=0;"},
+        {{L"90", L"0", L"1", L"0", Axis::a, clw}, L"NXA=0;NYA=0;NZA=1;"},
+        {{L"90", L"0", L"0", L"1", Axis::b, clw}, L"NXA=1;NYA=0;NZA=0;"},
+        {{L"90", L"100000", L"0", L"0", Axis::c, clw}, L"NXA=0.0002;NYA=100000;NZA=0;"},
+        {{L"180", L"100000", L"0", L"0", Axis::c, clw}, L"NXA=-100000;NYA=0.0004;NZA=0;"},
+        // Angle 0 and a full turn give the point back, rounded; the axis coordinate passes.
+        {{L"0", L"1.23456", L"-2.00004", L"3", Axis::a, clw}, L"NXA=1.2346;NYA=-2;NZA=3;"},
+        {{L"360", L"10", L"20", L"5", Axis::b, cclw}, L"NXA=10;NYA=20;NZA=5;"},
+        {{L"-30", L"10", L"20", L"5", Axis::b, cclw}, L"NXA=11.1603;NYA=20;NZA=-0.6699;"},
+        {{L"0", L"1", L"2", L"-214748.36485", Axis::c, clw}, L"NXA=1;NYA=2;NZA=-214748.3648;"},
+        // Every failure names the field or the result and writes nothing.
+        {{L" ", L"1", L"2", L"3", Axis::c, clw},
+         L"ROTATION TRANSFORMATIONS: The field \"Rotary Axis\" is empty. Please enter a number."},
+        {{L"30", L"1", L"two", L"3", Axis::c, clw},
+         L"ROTATION TRANSFORMATIONS: The field \"Y-Axis\" does not hold a number: \"two\"."},
+        {{L"0", L"300000", L"0", L"0", Axis::c, clw},
+         L"ROTATION TRANSFORMATIONS: The result \"New X-Axis\" is 300000, too large to show: "
+         L"results must lie between -214748.3648 and 214748.3647."},
+        {{L"45", L"1.5e308", L"-1.5e308", L"0", Axis::c, clw},
+         L"ROTATION TRANSFORMATIONS: The result \"New X-Axis\" cannot be computed: the numbers "
+         L"entered are too large, or lead to a division by zero."},
+    };
+    for (const auto& [fields, expected] : cases)
+        EXPECT_EQ(shown(fields), expected) << ::testing::PrintToString(fields.angle);
+    EXPECT_EQ(shown({L"30", L"10,5", L"20", L"5", Axis::c, clw}, L','),
+              L"NXA=-0,9067;NYA=22,5705;NZA=5;");
+}
+
+} // namespace
+} // namespace rotate_calc
