@@ -1,4 +1,5 @@
 #include "../win/ivt_window.h"
+#include "keyboard_testing.h"
 #include "window_testing.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,24 @@ TEST_F(InverseTimeWindowTest, ExitEndsTheProgram) {
     EXPECT_FALSE(IsWindow(window.window()));
     MSG message;
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Tab passes every option group once and leaves both groups with none chosen, as at start.
+TEST_F(InverseTimeWindowTest, TabNeverChoosesAnOption) {
+    expect_tab_cycle(window, false);
+    expect_tab_cycle(window, true);
+    // Windows checks an automatic option button that Tab gives the focus to (Wine does not):
+    // the click it makes while Tab is down is taken back.
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_TAB] = 0x80;
+    SetKeyboardState(keys);
+    click(at(Option4));
+    keys[VK_TAB] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(shown({Option1, Option2, Option3, Option4, Option5}), L"-|-|-|-|-|");
+    click(at(Option4));
+    EXPECT_EQ(shown({Option4, Option5}), L"x|-|") << "a click still chooses";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "keyboard_testing.h"
 #include "win/halvex_window.h"
 #include "window_testing.h"
 
@@ -95,6 +96,11 @@ TEST_F(HalvexWindowTest, ExitClosesTheWindowAtOnce) {
     pump_messages();
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(HalvexWindowTest, TabVisitsEveryFieldAndButtonInTabOrder) {
+    EXPECT_EQ(expect_tab_cycle(window, false).size(), 20u); // 14 fields and 6 buttons
+    expect_tab_cycle(window, true);
 }
 
 } // namespace
