@@ -4,18 +4,81 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 #include <limits>
 
 namespace numbers {
+
+namespace {
+
+// Characters that show nothing, named so that the user sees what is in the field.
+std::wstring_view name_of_invisible(wchar_t c) {
+    switch (c) {
+    case L'\t':
+        return L"[tab]";
+    case L'\r':
+        return L"[carriage return]";
+    case L'\n':
+        return L"[line feed]";
+    case L'\u00A0':
+        return L"[no-break space]";
+    case L'\u2007':
+        return L"[figure space]";
+    case L'\u202F':
+        return L"[narrow no-break space]";
+    case L'\u200B':
+        return L"[zero-width space]";
+    case L'\uFEFF':
+        return L"[byte order mark]";
+    default:
+        return {};
+    }
+}
+
+// The typed text as a message quotes it: at most about 40 characters, invisible ones named.
+std::wstring quoted(std::wstring_view text) {
+    constexpr std::size_t shown_at_most = 40;
+    std::wstring quote = L"\"";
+    for (std::size_t n = 0; n < text.size() && n < shown_at_most; ++n) {
+        const wchar_t c = text[n];
+        if (const auto name = name_of_invisible(c); !name.empty()) {
+            quote += name;
+        } else if (c < L' ' || (c >= 0x7F && c < 0xA0)) {
+            wchar_t code[16];
+            swprintf(code, 16, L"[U+%04X]", static_cast<unsigned>(c));
+            quote += code;
+        } else {
+            quote += c;
+        }
+    }
+    if (text.size() > shown_at_most)
+        quote += L"\u2026\" (" + std::to_wstring(text.size()) + L" characters)";
+    else
+        quote += L"\"";
+    return quote;
+}
+
+} // namespace
 
 double read_field(std::wstring_view label, std::wstring_view text, wchar_t decimal_separator) {
     if (const auto value = number_from_text(text, decimal_separator)) return *value;
     std::wstring message = L"The field \"";
     message += label;
-    if (text.find_first_not_of(L" \t") == std::wstring_view::npos)
+    switch (why_not_a_number(text, decimal_separator)) {
+    case NotANumber::empty:
         message += L"\" is empty. Please enter a number.";
-    else
-        message += L"\" does not hold a number: \"" + std::wstring(text) + L"\".";
+        break;
+    case NotANumber::too_large:
+        message += L"\" holds a number too large to compute with: " + quoted(text) + L".";
+        break;
+    case NotANumber::too_small:
+        message += L"\" holds a number too small to compute with: " + quoted(text) +
+                   L". Please enter 0 or a number of a larger size.";
+        break;
+    case NotANumber::not_a_number:
+        message += L"\" does not hold a number: " + quoted(text) + L".";
+        break;
+    }
     throw FieldError(message);
 }
 

@@ -1,5 +1,6 @@
 #include "numbers/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -10,8 +11,14 @@
 namespace numbers {
 namespace {
 
+// Non-breaking spaces come with values pasted from spreadsheets and documents.
 bool is_blank(wchar_t c) {
-    return c == L' ' || c == L'\t';
+    return c == L' ' || c == L'\t' || c == L'\u00A0' || c == L'\u2007' || c == L'\u202F';
+}
+
+// So does the typographic minus sign.
+wchar_t plain_sign(wchar_t c) {
+    return c == L'\u2212' ? L'-' : c;
 }
 
 // Only the characters a number may hold: digits, one sign per mantissa and exponent,
@@ -33,7 +40,8 @@ std::optional<double> number_from_text(std::wstring_view text, wchar_t decimal_s
 
     std::string narrow;
     narrow.reserve(text.size());
-    for (wchar_t c : text) {
+    for (wchar_t typed : text) {
+        const wchar_t c = plain_sign(typed);
         if (!may_appear_in_number(c, decimal_separator)) return std::nullopt;
         narrow.push_back(c == decimal_separator ? '.' : static_cast<char>(c));
     }
@@ -49,6 +57,57 @@ std::optional<double> number_from_text(std::wstring_view text, wchar_t decimal_s
     if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+NotANumber why_not_a_number(std::wstring_view text, wchar_t decimal_separator) {
+    while (!text.empty() && is_blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty()) return NotANumber::empty;
+    // A number from_chars refuses only for its size has the shape
+    // [sign]digits[.digits][e[sign]digits].
+    std::size_t at = 0;
+    const auto digits = [&] {
+        const std::size_t first = at;
+        while (at < text.size() && text[at] >= L'0' && text[at] <= L'9')
+            ++at;
+        return text.substr(first, at - first);
+    };
+    const auto sign = [&] {
+        if (at < text.size() && (plain_sign(text[at]) == L'-' || text[at] == L'+')) ++at;
+    };
+    sign();
+    const std::wstring_view whole = digits();
+    std::wstring_view fraction;
+    if (at < text.size() && text[at] == decimal_separator) {
+        ++at;
+        fraction = digits();
+    }
+    if (whole.empty() && fraction.empty()) return NotANumber::not_a_number;
+    long long exponent = 0;
+    if (at < text.size() && (text[at] == L'e' || text[at] == L'E')) {
+        ++at;
+        const bool negative = at < text.size() && plain_sign(text[at]) == L'-';
+        sign();
+        const std::wstring_view power = digits();
+        if (power.empty()) return NotANumber::not_a_number;
+        for (wchar_t d : power)
+            exponent = std::min<long long>(exponent * 10 + (d - L'0'), 1'000'000'000);
+        if (negative) exponent = -exponent;
+    }
+    if (at != text.size()) return NotANumber::not_a_number;
+    // The power of ten of the first significant digit decides which way it is too far out.
+    const auto significant = whole.find_first_not_of(L'0');
+    long long magnitude = 0;
+    if (significant != std::wstring_view::npos) {
+        magnitude = static_cast<long long>(whole.size() - significant);
+    } else {
+        const auto first = fraction.find_first_not_of(L'0');
+        if (first == std::wstring_view::npos) return NotANumber::not_a_number; // zero fits
+        magnitude = -static_cast<long long>(first);
+    }
+    return magnitude + exponent > 0 ? NotANumber::too_large : NotANumber::too_small;
 }
 
 std::wstring general_format(double value, wchar_t decimal_separator) {

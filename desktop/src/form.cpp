@@ -117,6 +117,7 @@ Form::Form(const FormDesign& design)
                      resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     apply_dpi(window_dpi);
+    set_option_tab_stops();
 }
 
 Form::~Form() {
@@ -167,6 +168,12 @@ void Form::create_controls() {
             tool.uId = reinterpret_cast<UINT_PTR>(handle);
             std::wstring tip(row.tool_tip);
             tool.lpszText = tip.data();
+            // A frame lets the mouse through to the window beneath it, so its tip is a
+            // rectangle of the window (placed with the frame), not the frame itself.
+            if (row.kind == Kind::frame) {
+                tool.uFlags = TTF_SUBCLASS;
+                tool.uId = first_control_id + index;
+            }
             SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
             // The edit field inside an editable combo box shows the same tip.
             if (HWND inner = GetWindow(handle, GW_CHILD); inner && row.kind == Kind::combo_box) {
@@ -229,6 +236,14 @@ void Form::place(const Placed& placed) {
         height *= dropped_rows;
     }
     SetWindowPos(placed.handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (placed.row->kind == Kind::frame && !placed.row->tool_tip.empty()) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = window_;
+        tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(placed.handle));
+        tool.rect = {left, top, left + width, top + height};
+        SendMessageW(tool_tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void Form::paint_lines(HDC dc) {
@@ -280,6 +295,63 @@ void Form::select_option(const Placed& chosen) {
         if (other.row->kind != Kind::option_button || other.row->container != chosen.row->container)
             continue;
         SendMessageW(other.handle, BM_SETCHECK, &other == &chosen ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    set_option_tab_stops();
+}
+
+void Form::set_option_tab_stops() {
+    // As in a dialog box, a group of option buttons is one tab stop: its checked button, or
+    // its first while none is checked. Tab then never lands on an unchecked option, which
+    // Windows would check on the way.
+    std::map<std::wstring_view, const Placed*> stop_of_group;
+    for (const Placed& option : controls_) {
+        if (option.row->kind != Kind::option_button) continue;
+        auto [stop, added] = stop_of_group.try_emplace(option.row->container, &option);
+        if (SendMessageW(option.handle, BM_GETCHECK, 0, 0) == BST_CHECKED) stop->second = &option;
+    }
+    for (const Placed& option : controls_) {
+        if (option.row->kind != Kind::option_button) continue;
+        const LONG style = GetWindowLongW(option.handle, GWL_STYLE) & ~WS_TABSTOP;
+        const bool is_stop = stop_of_group[option.row->container] == &option;
+        SetWindowLongW(option.handle, GWL_STYLE, style | (is_stop ? WS_TABSTOP : 0));
+    }
+}
+
+void Form::option_clicked(const Placed& option) {
+    // Windows checks an automatic option button that the Tab key gives the focus to; only a
+    // group with none checked is reached that way, and Tab must not choose for the user.
+    if (GetKeyState(VK_TAB) < 0) {
+        SendMessageW(option.handle, BM_SETCHECK, BST_UNCHECKED, 0);
+        return;
+    }
+    select_option(option);
+    run_command(GetDlgCtrlID(option.handle), BN_CLICKED);
+}
+
+void Form::run_command(int id, WORD notification) {
+    if (auto command = commands_.find({id, notification}); command != commands_.end())
+        command->second();
+}
+
+void Form::remember_focus() {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) focus_ = focus;
+}
+
+void Form::restore_focus() {
+    HWND target = focus_ && IsWindow(focus_) && IsWindowEnabled(focus_) ? focus_ : nullptr;
+    if (!target) target = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (target) SetFocus(target);
+}
+
+void Form::report_failure(const std::exception& error) noexcept {
+    try {
+        const std::wstring detail = from_ansi(error.what());
+        message_box(L"Something went wrong that the program did not expect; the window stays "
+                    L"open and what it shows is kept.\n\n" +
+                        detail,
+                    0, design_.caption);
+    } catch (...) {
     }
 }
 
@@ -336,7 +408,7 @@ void Form::apply(const numbers::Outcome& outcome) {
 void Form::show(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
-    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
+    restore_focus();
 }
 
 void Form::close() {
@@ -351,7 +423,16 @@ LRESULT CALLBACK Form::window_procedure(HWND window, UINT message, WPARAM wparam
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form) return DefWindowProcW(window, message, wparam, lparam);
-    return form->handle(message, wparam, lparam);
+    // An exception must not cross the system's code back into the message loop: it would
+    // end the program without a word.
+    try {
+        return form->handle(message, wparam, lparam);
+    } catch (const std::exception& error) {
+        form->report_failure(error);
+    } catch (...) {
+        form->report_failure(std::runtime_error("an unknown failure"));
+    }
+    return 0;
 }
 
 LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -362,13 +443,35 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         const int id = LOWORD(wparam);
         const WORD notification = HIWORD(wparam);
         const std::size_t index = static_cast<std::size_t>(id - first_control_id);
-        if (notification == BN_CLICKED && index < controls_.size() &&
-            controls_[index].row->kind == Kind::option_button)
-            select_option(controls_[index]);
-        if (auto command = commands_.find({id, notification}); command != commands_.end())
-            command->second();
+        const Kind kind = index < controls_.size() ? controls_[index].row->kind : Kind::label;
+        if (notification == BN_CLICKED && kind == Kind::option_button) {
+            option_clicked(controls_[index]);
+            return 0;
+        }
+        // Enter reaches the window as IDOK (there is no default button): on a focused push
+        // button it presses it. Escape (IDCANCEL) does nothing.
+        if (id == IDOK && notification == 0) {
+            const HWND focused = GetFocus();
+            const int focused_id = GetDlgCtrlID(focused);
+            const auto focused_index = static_cast<std::size_t>(focused_id - first_control_id);
+            if (GetParent(focused) == window_ && focused_index < controls_.size() &&
+                controls_[focused_index].row->kind == Kind::command_button)
+                run_command(focused_id, BN_CLICKED);
+            return 0;
+        }
+        run_command(id, notification);
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            remember_focus();
+        } else if (!HIWORD(wparam)) { // not minimised
+            restore_focus();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        restore_focus();
+        return 0;
     case WM_PAINT: {
         paint_lines(PaintDc(window_));
         return 0;

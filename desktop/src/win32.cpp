@@ -42,6 +42,15 @@ std::optional<std::wstring> selected_item_text(HWND list) {
     return std::nullopt;
 }
 
+std::wstring from_ansi(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return wide;
+}
+
 std::wstring system_message(DWORD error) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(

@@ -105,6 +105,10 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = text;
     SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    if (!text[0]) { // a frame's tip is a rectangle of the window, known by the frame's ID
+        tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    }
     return text;
 }
 

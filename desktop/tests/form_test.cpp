@@ -2,12 +2,15 @@
 // control table without code of its own.
 
 #include "desktop/calculator.h"
+#include "keyboard_testing.h"
 #include "window_testing.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cwctype>
+#include <stdexcept>
+#include <thread>
 
 namespace desktop {
 namespace {
@@ -192,6 +195,44 @@ TEST_F(FormTest, ItemTextsOfListsAndComboBoxes) {
     SendMessageW(at(Items), LB_SETCURSEL, 1, 0);
     EXPECT_EQ(selected_index(at(Items)), 1);
     EXPECT_EQ(selected_item_text(at(Items)), L"second");
+}
+
+TEST_F(FormTest, EnterPressesTheFocusedButtonAndEscapeDoesNothing) {
+    type({{Name, L"abc"}});
+    SetFocus(at(Go));
+    press(VK_RETURN);
+    EXPECT_EQ(text_of(at(Shown)), L"ABC 2");
+    press(VK_ESCAPE);
+    EXPECT_EQ(GetFocus(), at(Go));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(FormTest, TheFocusComesBackAfterARealMessageBox) {
+    window.set_message_box([this](std::wstring_view text, int, std::wstring_view title) {
+        std::thread user([] { // answers the box as a user would
+            for (int tries = 0; tries < 250; ++tries, Sleep(20))
+                if (HWND box = FindWindowW(L"#32770", L"Form test"))
+                    return (void)PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        const int code = MessageBoxW(window.window(), std::wstring(text).c_str(),
+                                     std::wstring(title).c_str(), MB_OK);
+        user.join();
+        return code;
+    });
+    SetFocus(at(Go));
+    press(VK_RETURN); // no name: a message
+    EXPECT_TRUE(IsChild(window.window(), GetFocus()));
+}
+
+TEST_F(FormTest, AFailureInAHandlerIsToldAndTheWindowStays) {
+    window.on_click(L"Quit", [] { throw std::runtime_error("out of memory"); });
+    click(at(Quit));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, L"Form test");
+    EXPECT_NE(boxes.shown[0].text.find(L"out of memory"), std::wstring::npos);
+    type({{Name, L"x"}});
+    click(at(Go));
+    EXPECT_EQ(text_of(at(Shown)), L"X 2") << "the window goes on working";
 }
 
 TEST(SystemHelpers, MessagesForErrorCodesAndTheProgramFolder) {

@@ -1,7 +1,10 @@
+#include "keyboard_testing.h"
 #include "win/rotate_window.h"
 #include "window_testing.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace rotate_calc {
 namespace {
@@ -44,7 +47,23 @@ const ExpectedControl expected[] = {
 };
 // clang-format on
 
-enum Tab { NXA = 0, AA = 2, BA, CA, RA, XA, YA, ZA, Compute, Clear, NYA = 15, NZA, clw = 21, cclw };
+enum Tab {
+    NXA = 0,
+    AA = 2,
+    BA,
+    CA,
+    RA,
+    XA,
+    YA,
+    ZA,
+    Compute,
+    Clear,
+    NYA = 15,
+    NZA,
+    Frame2 = 20,
+    clw,
+    cclw
+};
 
 class RotateWindowTest : public WindowTest<RotateWindow> {
 protected:
@@ -62,6 +81,9 @@ TEST_F(RotateWindowTest, OpensAsDesigned) {
     EXPECT_TRUE(is_checked(at(BA)) && is_checked(at(cclw)));
     EXPECT_FALSE(is_checked(at(AA)) || is_checked(at(CA)) || is_checked(at(clw)));
     EXPECT_EQ(GetFocus(), at(NXA)) << "the first control in tab order has the focus";
+    // The frame lets the mouse through to the window: its tip is found there.
+    const RECT frame = placement_of(at(Frame2));
+    EXPECT_EQ(tool_tip_at(window, {frame.left + 3, frame.bottom - 3}), L"Rotary plus direction");
     if (window.dpi() == 120) {
         EXPECT_EQ(placement_of(at(RA)).left, 280) << "12 twips a pixel";
     }
@@ -81,6 +103,23 @@ TEST_F(RotateWindowTest, ComputesWithTheChosenOptionsAndClearKeepsThem) {
     EXPECT_EQ(results(), L" | | ");
     EXPECT_TRUE(is_checked(at(AA)) && is_checked(at(clw)));
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(RotateWindowTest, WorksFromTheKeyboardAsADialogBox) {
+    enter(L"30", L"10", L"20", L"5");
+    EXPECT_EQ(expect_tab_cycle(window, false),
+              (std::vector<int>{NXA, BA, RA, XA, YA, ZA, Compute, Clear, NYA, NZA, cclw}));
+    expect_tab_cycle(window, true);
+
+    SetFocus(at(BA));
+    press(VK_DOWN);
+    EXPECT_EQ(GetFocus(), at(CA)) << "the arrows move focus and check within the group";
+    EXPECT_TRUE(is_checked(at(CA)) && !is_checked(at(BA)) && is_checked(at(cclw)));
+    press(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), at(AA)) << "and wrap there";
+    SetFocus(at(Compute));
+    press(VK_RETURN);
+    EXPECT_EQ(results(), L"10|19.8205|-5.6699") << "about A, counter-clockwise";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "keyboard_testing.h"
 #include "win/translate_window.h"
 #include "window_testing.h"
 
@@ -80,6 +81,7 @@ protected:
 TEST_F(TranslateWindowTest, OpensAsDesigned) {
     expect_window(window, L"Rotary Head Translations", 10065, 7110);
     expect_controls(window, expected);
+    EXPECT_EQ(expect_tab_cycle(window, false).size(), 20u) << "14 fields and 6 buttons";
     EXPECT_EQ(GetFocus(), at(TipX));
 }
 

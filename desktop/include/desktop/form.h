@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -147,10 +148,17 @@ private:
     const Placed& find(std::wstring_view name) const;
     Placed& find(std::wstring_view name);
     void select_option(const Placed& chosen);
+    void set_option_tab_stops();
+    void option_clicked(const Placed& option);
+    void run_command(int id, WORD notification);
+    void remember_focus();
+    void restore_focus();
+    void report_failure(const std::exception& error) noexcept;
 
     FormDesign design_;
     HWND window_ = nullptr;
     HWND tool_tips_ = nullptr;
+    HWND focus_ = nullptr; // the control that had the focus when the window was last active
     int dpi_ = 96;
     bool ends_program_ = true;
     std::vector<Placed> controls_;

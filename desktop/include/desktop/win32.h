@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace desktop {
@@ -106,6 +107,9 @@ template <class Owner = UniqueHandle> Owner own(HANDLE handle) {
 }
 
 // ---- the system
+
+// Text in the system's ANSI code page (an exception's what(), an old file) as wide text.
+std::wstring from_ansi(std::string_view text);
 
 // The system's text for `error`, without its trailing line break; a plain "System error N."
 // when the system has none.
