@@ -104,17 +104,19 @@ Form::Form(const FormDesign& design)
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
-    create_controls();
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
-        RECT resized{0, 0, MulDiv(design_.client_width, window_dpi, 1440),
-                     MulDiv(design_.client_height, window_dpi, 1440)};
+        dpi_ = window_dpi;
+        RECT resized{0, 0, to_pixels(design_.client_width), to_pixels(design_.client_height)};
         AdjustWindowRectExForDpi(&resized, window_style, FALSE, 0, window_dpi);
         SetWindowPos(window_, nullptr, 0, 0, resized.right - resized.left,
                      resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    apply_dpi(window_dpi);
+    // Each control is made once, in its place and font at this DPI: moving and re-fonting
+    // them all afterwards costs a noticeable part of the start-up under Wine.
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
+    create_controls();
 }
 
 Form::~Form() {
@@ -149,11 +151,14 @@ void Form::create_controls() {
             OffsetRect(&twips, frame->left, frame->top);
         }
         const std::wstring caption(row.caption);
+        const RECT pixels = to_pixels(row, twips);
         const HWND handle = CreateWindowExW(
-            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style, 0, 0,
-            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
+            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
+            pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
             instance, nullptr);
         if (!handle) throw std::runtime_error("a control could not be created");
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
         if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
         if (row.kind == Kind::option_button && row.selected)
             SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
@@ -209,8 +214,8 @@ void Form::apply_dpi(int dpi) {
     fonts_.clear();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
     for (const Placed& placed : controls_) {
-        const Font& own = placed.row->font.face.empty() ? design_.font : placed.row->font;
-        SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(own)), TRUE);
+        SendMessageW(placed.handle, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font(font_of(*placed.row))), TRUE);
         place(placed);
     }
     for (auto& [key, font] : old_fonts)
@@ -218,15 +223,24 @@ void Form::apply_dpi(int dpi) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void Form::place(const Placed& placed) {
-    const int left = to_pixels(placed.twips.left), top = to_pixels(placed.twips.top);
-    const int width = to_pixels(placed.twips.right) - left;
-    int height = to_pixels(placed.twips.bottom) - top;
-    if (is_combo(placed.row->kind)) {
+const Font& Form::font_of(const Control& row) const {
+    return row.font.face.empty() ? design_.font : row.font;
+}
+
+RECT Form::to_pixels(const Control& row, const RECT& twips) const {
+    RECT pixels{to_pixels(twips.left), to_pixels(twips.top), to_pixels(twips.right),
+                to_pixels(twips.bottom)};
+    if (is_combo(row.kind)) {
         // The closed box takes the height its font gives it; ask for the room of the list.
-        height *= dropped_rows;
+        pixels.bottom = pixels.top + (pixels.bottom - pixels.top) * dropped_rows;
     }
-    SetWindowPos(placed.handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return pixels;
+}
+
+void Form::place(const Placed& placed) {
+    const RECT pixels = to_pixels(*placed.row, placed.twips);
+    SetWindowPos(placed.handle, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
+                 pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::paint_lines(HDC dc) {

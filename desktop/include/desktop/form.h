@@ -129,6 +129,8 @@ private:
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_controls();
     void apply_dpi(int dpi);
+    const Font& font_of(const Control& row) const;
+    RECT to_pixels(const Control& row, const RECT& twips) const;
     void place(const Placed& placed);
     void paint_lines(HDC dc);
     HFONT font(const Font& font);
