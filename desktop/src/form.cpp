@@ -22,7 +22,7 @@ WindowClassOfKind class_of(Kind kind) {
     case Kind::command_button:
         return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE, 0, true};
     case Kind::label:
-        return {L"STATIC", SS_LEFT | SS_NOTIFY, 0, false};
+        return {L"STATIC", SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS, 0, false};
     case Kind::text_box:
         return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true};
     case Kind::read_only_text_box:
@@ -30,7 +30,7 @@ WindowClassOfKind class_of(Kind kind) {
     case Kind::option_button:
         return {L"BUTTON", BS_AUTORADIOBUTTON | BS_MULTILINE, 0, true};
     case Kind::frame:
-        return {L"BUTTON", BS_GROUPBOX, 0, false};
+        return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0, false};
     case Kind::combo_box:
         return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, true};
     case Kind::drive_list:
@@ -180,12 +180,11 @@ void Form::create_controls() {
         controls_.push_back({&row, handle, twips});
     }
     // Labels and frames lie beneath the other controls where the table lets them overlap
-    // (a label reaching into its field), so typed text is never hidden. They take no part in
+    // (a label reaching into its field), and their kind clips them by their siblings, so
+    // typed text is never hidden. They take no part in
     // tab order, so moving them in the z-order leaves the tab order as the table gives it.
     for (const Placed& placed : controls_) {
         if (placed.row->kind != Kind::label && placed.row->kind != Kind::frame) continue;
-        SetWindowLongW(placed.handle, GWL_STYLE,
-                       GetWindowLongW(placed.handle, GWL_STYLE) | WS_CLIPSIBLINGS);
         SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
