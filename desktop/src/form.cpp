@@ -181,8 +181,8 @@ void Form::create_controls() {
     }
     // Labels and frames lie beneath the other controls where the table lets them overlap
     // (a label reaching into its field), and their kind clips them by their siblings, so
-    // typed text is never hidden. They take no part in
-    // tab order, so moving them in the z-order leaves the tab order as the table gives it.
+    // typed text is never hidden. They take no part in tab order, so moving them in the
+    // z-order leaves the tab order as the table gives it.
     for (const Placed& placed : controls_) {
         if (placed.row->kind != Kind::label && placed.row->kind != Kind::frame) continue;
         SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
