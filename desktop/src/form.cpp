@@ -24,7 +24,7 @@ WindowClassOfKind class_of(Kind kind) {
     case Kind::command_button:
         return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE, 0, true};
     case Kind::label:
-        return {L"STATIC", SS_LEFT | SS_NOTIFY, 0, false};
+        return {L"STATIC", SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS, 0, false};
     case Kind::text_box:
         return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true};
     case Kind::read_only_text_box:
@@ -32,7 +32,7 @@ WindowClassOfKind class_of(Kind kind) {
     case Kind::option_button:
         return {L"BUTTON", BS_AUTORADIOBUTTON | BS_MULTILINE, 0, true};
     case Kind::frame:
-        return {L"BUTTON", BS_GROUPBOX, 0, false};
+        return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0, false};
     case Kind::combo_box:
         return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, true};
     case Kind::drive_list:
@@ -106,17 +106,19 @@ Form::Form(const FormDesign& design)
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
-    create_controls();
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
-        RECT resized{0, 0, twips_to_pixels(design_.client_width, window_dpi),
-                     twips_to_pixels(design_.client_height, window_dpi)};
+        dpi_ = window_dpi;
+        RECT resized{0, 0, to_pixels(design_.client_width), to_pixels(design_.client_height)};
         AdjustWindowRectExForDpi(&resized, window_style, FALSE, 0, window_dpi);
         SetWindowPos(window_, nullptr, 0, 0, resized.right - resized.left,
                      resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    apply_dpi(window_dpi);
+    // Each control is made once, in its place and font at this DPI: moving and re-fonting
+    // them all afterwards costs a noticeable part of the start-up under Wine.
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
+    create_controls();
     set_option_tab_stops();
 }
 
@@ -152,11 +154,14 @@ void Form::create_controls() {
             OffsetRect(&twips, frame->left, frame->top);
         }
         const std::wstring caption(row.caption);
+        const RECT pixels = to_pixels(row, twips);
         const HWND handle = CreateWindowExW(
-            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style, 0, 0,
-            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
+            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
+            pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
             instance, nullptr);
         if (!handle) throw std::runtime_error("a control could not be created");
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
         if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
         if (row.kind == Kind::option_button && row.selected)
             SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
@@ -168,11 +173,10 @@ void Form::create_controls() {
             tool.uId = reinterpret_cast<UINT_PTR>(handle);
             std::wstring tip(row.tool_tip);
             tool.lpszText = tip.data();
-            // A frame lets the mouse through to the window beneath it, so its tip is a
-            // rectangle of the window (placed with the frame), not the frame itself.
-            if (row.kind == Kind::frame) {
+            if (row.kind == Kind::frame) { // see place_frame_tip
                 tool.uFlags = TTF_SUBCLASS;
                 tool.uId = first_control_id + index;
+                tool.rect = pixels;
             }
             SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
             // The edit field inside an editable combo box shows the same tip.
@@ -184,12 +188,11 @@ void Form::create_controls() {
         controls_.push_back({&row, handle, twips});
     }
     // Labels and frames lie beneath the other controls where the table lets them overlap
-    // (a label reaching into its field), so typed text is never hidden. They take no part in
-    // tab order, so moving them in the z-order leaves the tab order as the table gives it.
+    // (a label reaching into its field), and their kind clips them by their siblings, so
+    // typed text is never hidden. They take no part in tab order, so moving them in the
+    // z-order leaves the tab order as the table gives it.
     for (const Placed& placed : controls_) {
         if (placed.row->kind != Kind::label && placed.row->kind != Kind::frame) continue;
-        SetWindowLongW(placed.handle, GWL_STYLE,
-                       GetWindowLongW(placed.handle, GWL_STYLE) | WS_CLIPSIBLINGS);
         SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -218,8 +221,8 @@ void Form::apply_dpi(int dpi) {
     fonts_.clear();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
     for (const Placed& placed : controls_) {
-        const Font& own = placed.row->font.face.empty() ? design_.font : placed.row->font;
-        SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(own)), TRUE);
+        SendMessageW(placed.handle, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font(font_of(*placed.row))), TRUE);
         place(placed);
     }
     for (auto& [key, font] : old_fonts)
@@ -227,23 +230,37 @@ void Form::apply_dpi(int dpi) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void Form::place(const Placed& placed) {
-    const int left = to_pixels(placed.twips.left), top = to_pixels(placed.twips.top);
-    const int width = to_pixels(placed.twips.right) - left;
-    int height = to_pixels(placed.twips.bottom) - top;
-    if (is_combo(placed.row->kind)) {
+const Font& Form::font_of(const Control& row) const {
+    return row.font.face.empty() ? design_.font : row.font;
+}
+
+RECT Form::to_pixels(const Control& row, const RECT& twips) const {
+    RECT pixels{to_pixels(twips.left), to_pixels(twips.top), to_pixels(twips.right),
+                to_pixels(twips.bottom)};
+    if (is_combo(row.kind)) {
         // The closed box takes the height its font gives it; ask for the room of the list.
-        height *= dropped_rows;
+        pixels.bottom = pixels.top + (pixels.bottom - pixels.top) * dropped_rows;
     }
-    SetWindowPos(placed.handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (placed.row->kind == Kind::frame && !placed.row->tool_tip.empty()) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = window_;
-        tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(placed.handle));
-        tool.rect = {left, top, left + width, top + height};
-        SendMessageW(tool_tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    return pixels;
+}
+
+void Form::place(const Placed& placed) {
+    const RECT pixels = to_pixels(*placed.row, placed.twips);
+    SetWindowPos(placed.handle, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
+                 pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    place_frame_tip(placed.handle, *placed.row, pixels);
+}
+
+// A frame lets the mouse through to the window, so its tip is a rectangle of the window
+// (known by the frame's ID) that follows the frame.
+void Form::place_frame_tip(HWND frame, const Control& row, const RECT& pixels) {
+    if (row.kind != Kind::frame || row.tool_tip.empty()) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(frame));
+    tool.rect = pixels;
+    SendMessageW(tool_tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Form::paint_lines(HDC dc) {

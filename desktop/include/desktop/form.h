@@ -142,6 +142,8 @@ private:
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_controls();
     void apply_dpi(int dpi);
+    const Font& font_of(const Control& row) const;
+    RECT to_pixels(const Control& row, const RECT& twips) const;
     void place(const Placed& placed);
     void paint_lines(HDC dc);
     HFONT font(const Font& font);
@@ -149,6 +151,7 @@ private:
     Placed& find(std::wstring_view name);
     void select_option(const Placed& chosen);
     void set_option_tab_stops();
+    void place_frame_tip(HWND frame, const Control& row, const RECT& pixels);
     void option_clicked(const Placed& option);
     void run_command(int id, WORD notification);
     void remember_focus();
