@@ -695,7 +695,7 @@ void Post::drill(Tip hole) {
     if (retract_level && !cycle_started_) {
         // G98 returns to the height the cycle starts from: go there first.
         const std::string z = nc_address('Z', *retract_level, d);
-        if (z != written_.z) program_.block({"G0", z});
+        if (z != written_.z) program_.block({written_.motion == Motion::rapid ? "" : "G0", z});
         written_.z = z;
         written_.motion = Motion::rapid;
     }
