@@ -225,7 +225,7 @@ TEST(PostProcessor, TranslatesArcsCyclesAndMachineFunctions) {
          "N30 G81 G99 X20. Y0. Z-5. R2. F50.\r\nN40 G81 G99 X30. Y0. Z-5. R2. F50.\r\n"
          "N50 G80\r\nN60 G1 X40. Z0. F100.\r\n"},
         {{"CYCLE/DEEP,DEPTH,12,STEP,3,CLEAR,1,RETRCT,20", "GOTO/20,0,0"},
-         "N30 G0 Z20.\r\nN40 G83 G98 X20. Y0. Z-12. R1. Q3. F100.\r\n"},
+         "N30 Z20.\r\nN40 G83 G98 X20. Y0. Z-12. R1. Q3. F100.\r\n"},
         {{"CYCLE/TAP,10,IPM,2,5", "GOTO/20,0,0"}, "N30 G84 G99 X20. Y0. Z-10. R5. F50.8\r\n"},
         {{"CYCLE/BORE,DEPTH,8,FEDRAT,30,CLEAR,2", "GOTO/20,0,0", "END"},
          "N30 G85 G99 X20. Y0. Z-8. R2. F30.\r\nN40 G80\r\nN50 M30\r\n"},
