@@ -1,6 +1,7 @@
 #pragma once
 // A fault in the CL input: it stops the post-processing at the statement that caused it.
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -8,7 +9,13 @@ namespace mill5x {
 
 class ClError : public std::runtime_error {
 public:
-    explicit ClError(const std::string& message) : std::runtime_error(message) {}
+    // line: where the fault lies when it is not the statement being post-processed (0).
+    explicit ClError(const std::string& message, std::int64_t line = 0)
+        : std::runtime_error(message), line_(line) {}
+    std::int64_t line() const { return line_; }
+
+private:
+    std::int64_t line_;
 };
 
 } // namespace mill5x

@@ -2,6 +2,8 @@
 
 #include "cl_error.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -11,6 +13,8 @@ namespace mill5x {
 namespace {
 
 constexpr double largest_number = 999999.0;
+constexpr std::array free_text_words{std::string_view("PARTNO"), std::string_view("PPRINT"),
+                                     std::string_view("INSERT")};
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -19,10 +23,13 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+char upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
 std::string upper(std::string_view text) {
     std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::transform(result.begin(), result.end(), result.begin(), [](char c) { return upper(c); });
     return result;
 }
 
@@ -59,33 +66,60 @@ ClValue parse_value(const std::string& major, std::string_view raw) {
 
 } // namespace
 
-ClRecord parse_cl_record(std::string_view statement) {
+void read_major(std::string_view statement, ClRecord& record) {
     const std::string_view text = trimmed(statement);
     std::size_t length = 0;
     while (length < text.size() && is_word_char(text[length]))
         ++length;
-    ClRecord record;
-    record.major = upper(text.substr(0, length));
-    if (record.major.empty() || !is_letter(record.major.front()))
-        throw ClError("statement does not begin with a major word: '" + std::string(text) + "'");
-
-    std::string_view rest = trimmed(text.substr(length));
-    if (record.major == "PARTNO") {
+    record.major.clear();
+    record.values.clear();
+    for (char c : text.substr(0, length))
+        record.major += upper(c);
+    if (std::find(free_text_words.begin(), free_text_words.end(), record.major) !=
+        free_text_words.end()) {
+        std::string_view rest = trimmed(text.substr(length));
         if (!rest.empty() && rest.front() == '/') rest = trimmed(rest.substr(1));
-        record.text = std::string(rest);
-        return record;
+        record.text.assign(rest);
+        return;
     }
-    if (rest.empty()) return record;
-    if (rest.front() != '/')
-        throw ClError(record.major + ": unexpected text '" + std::string(rest) + "'");
-    rest.remove_prefix(1);
+    // Beyond the first word, the major word runs to the slash: "TOOL PATH/...".
+    const std::size_t slash = text.find('/');
+    record.major.clear();
+    bool blank = false;
+    for (char c : trimmed(text.substr(0, slash))) {
+        if (c == ' ' || c == '\t') {
+            blank = true;
+            continue;
+        }
+        if (blank) record.major += ' ';
+        blank = false;
+        record.major += upper(c);
+    }
+    record.text.assign(slash == std::string_view::npos ? std::string_view()
+                                                       : trimmed(text.substr(slash + 1)));
+    if (slash == std::string_view::npos) return;
+    record.text.insert(record.text.begin(), '/'); // parse_values tells "GOTO/" from "GOTO"
+}
+
+void parse_values(ClRecord& record) {
+    record.values.clear();
+    std::string_view rest = record.text;
+    if (rest.empty()) return;
+    rest.remove_prefix(1); // the slash
     while (true) {
         const auto comma = rest.find(',');
         record.values.push_back(parse_value(record.major, rest.substr(0, comma)));
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
-    return record;
+}
+
+std::string_view free_text(const ClRecord& record) {
+    std::string_view text = record.text;
+    if (text.size() >= 2 && (text.front() == '\'' || text.front() == '"') &&
+        text.back() == text.front())
+        text = text.substr(1, text.size() - 2);
+    return text;
 }
 
 double number_at(const ClRecord& record, std::size_t index) {

@@ -1,6 +1,8 @@
 #pragma once
 // One CL statement taken apart: "MAJOR/value, value, ..." where each value is a number or
-// a minor word. PARTNO is the exception: the rest of its statement is free text.
+// a minor word. The major word is everything before the slash, so the words of other
+// dialects ("TOOL PATH", "END-OF-PATH") are recognised; the free-text words (PARTNO, PPRINT,
+// INSERT) take the rest of the statement as their text instead of values.
 
 #include <string>
 #include <string_view>
@@ -12,15 +14,21 @@ namespace mill5x {
 using ClValue = std::variant<double, std::string>; // a number or an upper-case minor word
 
 struct ClRecord {
-    std::string major; // upper case
-    std::vector<ClValue> values;
-    std::string text; // PARTNO only: its text, blanks around it removed
+    std::string major;           // upper case, blanks between its words made single
+    std::string text;            // after the major word and its slash, blanks around it removed
+    std::vector<ClValue> values; // filled by parse_values
 };
 
-// Throws ClError for a value that is neither a number nor a word, an empty value, or text
-// after a major word that takes no slash. Numbers are plain decimals with an optional sign
-// and exponent; they must lie within ±999999.
-ClRecord parse_cl_record(std::string_view statement);
+// Splits off the major word. Reuses the record's storage: it is called once a statement.
+void read_major(std::string_view statement, ClRecord& record);
+
+// Parses the text as values. Throws ClError for a value that is neither a number nor a
+// word, an empty value, or text after a major word that takes no slash. Numbers are plain
+// decimals with an optional sign and exponent; they must lie within ±999999.
+void parse_values(ClRecord& record);
+
+// The text of a free-text word, without the quotes around it.
+std::string_view free_text(const ClRecord& record);
 
 // The values as numbers, or a ClError naming the major word and the position.
 double number_at(const ClRecord& record, std::size_t index);

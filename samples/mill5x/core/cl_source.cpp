@@ -1,48 +1,82 @@
 #include "cl_source.h"
 
+#include "cl_error.h"
+
+#include <algorithm>
+#include <cstring>
+
 namespace mill5x {
 
 namespace {
 
 bool is_blank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+void blank_control_characters(std::string& line) {
+    while (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
 }
 
 } // namespace
 
-ClSource read_cl_source(std::string_view text) {
-    ClSource source;
-    std::string pending;
-    int pending_line = 0;
+ClReader::ClReader(std::istream& text) : text_(text), buffer_(1 << 16) {}
+
+// One line without its LF, cut one character beyond the longest statement (the caller
+// refuses it then, and the rest of the line need not be kept).
+bool ClReader::read_line(std::string& line) {
+    line.clear();
+    bool any = false;
+    for (;;) {
+        if (position_ == filled_) {
+            text_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+            filled_ = static_cast<std::size_t>(text_.gcount());
+            position_ = 0;
+            bytes_read_ += static_cast<std::int64_t>(filled_);
+            if (filled_ == 0) return any;
+        }
+        any = true;
+        const char* start = buffer_.data() + position_;
+        const std::size_t available = filled_ - position_;
+        const char* end = static_cast<const char*>(std::memchr(start, '\n', available));
+        const std::size_t length = end ? static_cast<std::size_t>(end - start) : available;
+        const std::size_t room =
+            max_statement_length + 1 - std::min(line.size(), max_statement_length + 1);
+        line.append(start, std::min(length, room));
+        position_ += length + (end ? 1 : 0);
+        if (end) return true;
+    }
+}
+
+bool ClReader::next(ClStatement& statement) {
+    statement.text.clear();
     bool continuing = false;
-
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        ++source.line_count;
-
+    while (read_line(line_)) {
+        ++line_count_;
+        blank_control_characters(line_);
+        std::string_view line = line_;
         bool continues = false;
-        if (std::size_t mark = line.find('$'); mark != std::string_view::npos) {
+        if (const std::size_t mark = line.find('$'); mark != std::string_view::npos) {
             continues = mark + 1 >= line.size() || line[mark + 1] != '$';
             line = line.substr(0, mark);
         }
         if (!continuing) {
-            pending.clear();
-            pending_line = source.line_count;
+            statement.text.clear();
+            statement.line = line_count_;
         }
-        pending += line;
+        statement.text += line;
+        if (statement.text.size() > max_statement_length)
+            throw ClError("the record is longer than " + std::to_string(max_statement_length) +
+                              " characters",
+                          statement.line);
         continuing = continues;
-        if (!continuing && !is_blank(pending)) {
-            source.statements.push_back({pending_line, std::move(pending)});
-            pending = std::string();
-        }
+        if (!continuing && !is_blank(statement.text)) return true;
     }
-    if (continuing) source.unfinished_continuation_line = pending_line;
-    return source;
+    if (continuing)
+        throw ClError("the file ends inside a record continued with '$'", statement.line);
+    return false;
 }
 
 } // namespace mill5x

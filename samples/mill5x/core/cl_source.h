@@ -1,27 +1,47 @@
 #pragma once
-// Splitting an APT cutter-location text into statements: "$$" starts a comment that runs to
-// the end of the line, a single "$" continues the statement on the next line (the rest of
-// that line is a remark), blank lines are skipped, and both LF and CR LF end a line.
+// Reading an APT cutter-location text statement by statement, as a stream: "$$" starts a
+// comment that runs to the end of the line, a single "$" continues the statement on the next
+// line (the rest of that line is a remark), blank lines are skipped, and LF ends a line.
+// Carriage returns at the end of a line are dropped however many there are (CR CR LF is
+// seen in files that went through two conversions); other control characters count as
+// blanks, so none reaches a message or the NC program. Memory stays that of one statement.
 
-#include <optional>
+#include <cstdint>
+#include <istream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace mill5x {
 
 struct ClStatement {
-    int line = 0;     // the line the statement begins on, counted from 1
-    std::string text; // the statement's pieces joined, comments and marks removed
+    std::int64_t line = 0; // the line the statement begins on, counted from 1
+    std::string text;      // the statement's pieces joined, comments and marks removed
 };
 
-struct ClSource {
-    std::vector<ClStatement> statements;
-    int line_count = 0;
-    // Set when the text ends inside a statement: its last line asked for a continuation.
-    std::optional<int> unfinished_continuation_line;
-};
+class ClReader {
+public:
+    // Longer statements are refused: one line must not take all memory.
+    static constexpr std::size_t max_statement_length = 100000;
 
-ClSource read_cl_source(std::string_view text);
+    explicit ClReader(std::istream& text);
+
+    // The next statement; false at the end of the text. Throws ClError (with its line) for
+    // a statement longer than max_statement_length or a text that ends inside a statement
+    // continued with '$'.
+    bool next(ClStatement& statement);
+
+    std::int64_t line_count() const { return line_count_; }
+    std::int64_t bytes_read() const { return bytes_read_; }
+
+private:
+    bool read_line(std::string& line);
+
+    std::istream& text_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0, filled_ = 0;
+    std::int64_t line_count_ = 0;
+    std::int64_t bytes_read_ = 0;
+    std::string line_;
+};
 
 } // namespace mill5x

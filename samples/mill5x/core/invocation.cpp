@@ -46,10 +46,17 @@ Invocation parse_invocation(std::wstring_view command_line) {
         invocation.word = std::wstring(trimmed(command_line.substr(help + 2)));
         return invocation;
     }
-    for (std::size_t start = 0; start < command_line.size(); ++start) {
-        if (start > 0 && command_line[start - 1] != L' ') continue;
-        for (std::size_t end = command_line.find(L' ', start); end != std::wstring_view::npos;
-             end = command_line.find(L' ', end + 1)) {
+    // The pieces after a CL path of n characters take n + 2 characters, or n + 1 when its
+    // name has a period; so each start of a path leaves two ends to try, and the search
+    // stays quadratic in the length of the command line, not cubic.
+    for (std::size_t start = 0; start + 1 < command_line.size(); ++start) {
+        if ((start > 0 && command_line[start - 1] != L' ') || command_line[start + 1] != L':')
+            continue;
+        const std::size_t after_start = command_line.size() - start;
+        for (std::size_t period : {0, 1}) {
+            if (after_start + period < 2 || (after_start + period - 2) % 2 != 0) continue;
+            const std::size_t end = start + (after_start + period - 2) / 2;
+            if (end >= command_line.size() || command_line[end] != L' ') continue;
             const std::wstring_view cl_path = command_line.substr(start, end - start);
             if (followed_by_its_pieces(cl_path, command_line.substr(end))) {
                 invocation.kind = Invocation::Kind::post_process;

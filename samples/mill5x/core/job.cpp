@@ -4,6 +4,7 @@
 #include "settings.h"
 #include "status_report.h"
 
+#include <array>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -41,6 +42,42 @@ fs::path output(const fs::path& cl_path, const fs::path& base_name, const char* 
     return cl_path.parent_path() / fs::path(base_name.native() + fs::path(extension).native());
 }
 
+// An output written beside its final name and put in its place only when the whole run
+// succeeded: a failed write leaves the previous outputs as they were.
+class PendingOutput {
+public:
+    explicit PendingOutput(fs::path path) : path_(std::move(path)), temporary_(path_) {
+        temporary_ += ".tmp";
+        file_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        file_.open(temporary_, std::ios::binary | std::ios::trunc);
+    }
+    ~PendingOutput() {
+        if (file_.is_open()) file_.close();
+        std::error_code ignored;
+        fs::remove(temporary_, ignored);
+    }
+    std::ofstream& stream() { return file_; }
+    const fs::path& path() const { return path_; }
+    bool close() {
+        file_.close();
+        return !file_.fail();
+    }
+    bool put_in_place() {
+        std::error_code error;
+        fs::rename(temporary_, path_, error);
+        if (error) { // a system whose rename does not replace
+            fs::remove(path_, error);
+            fs::rename(temporary_, path_, error);
+        }
+        return !error;
+    }
+
+private:
+    fs::path path_, temporary_;
+    std::array<char, 1 << 16> buffer_;
+    std::ofstream file_;
+};
+
 } // namespace
 
 JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
@@ -68,16 +105,22 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
                     error.what());
     }
 
-    const auto cl_text = read_file(cl_path);
-    if (!cl_text) return fail("cannot read the CL file " + cl_name);
+    std::ifstream cl(cl_path, std::ios::binary);
+    if (!fs::is_regular_file(cl_path, error) || !cl)
+        return fail("cannot read the CL file " + cl_name);
 
-    const PostResult result = post_process(*cl_text, settings, display(cl_path.filename()));
-    const fs::path nc_path = output(cl_path, base_name, ".NC1");
-    for (const auto& [path, text] :
-         {std::pair{nc_path, result.nc_program},
-          {output(cl_path, base_name, ".NCL"), result.listing},
-          {status_path, status_report(result, cl_name, display(nc_path.filename()))}})
-        if (!write_file(path, text)) return {true, "cannot write " + display(path)};
+    PendingOutput nc(output(cl_path, base_name, ".NC1")),
+        listing(output(cl_path, base_name, ".NCL")), status(status_path);
+    const PostResult result =
+        post_process(cl, nc.stream(), listing.stream(), settings, display(cl_path.filename()));
+    if (cl.bad()) return {true, "cannot read the CL file " + cl_name + " to its end"};
+    const std::string status_text = status_report(result, cl_name, display(nc.path().filename()));
+    status.stream().write(status_text.data(), static_cast<std::streamsize>(status_text.size()));
+    // The status last, as before: whoever waits for it finds the other two in place.
+    for (PendingOutput* file : {&nc, &listing, &status})
+        if (!file->close()) return {true, "cannot write " + display(file->path())};
+    for (PendingOutput* file : {&nc, &listing, &status})
+        if (!file->put_in_place()) return {true, "cannot write " + display(file->path())};
     return {true, {}};
 }
 

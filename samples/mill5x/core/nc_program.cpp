@@ -1,29 +1,29 @@
 #include "nc_program.h"
 
-#include <utility>
+#include <charconv>
 
 namespace mill5x {
 
 void NcProgram::block(const std::vector<std::string>& words) {
     ++block_count_;
-    std::string text;
-    if (step_ > 0) text = 'N' + std::to_string(block_count_ * step_);
+    const std::size_t start = new_lines_.size();
+    if (step_ > 0) {
+        char digits[24];
+        new_lines_ += 'N';
+        new_lines_.append(digits,
+                          std::to_chars(digits, digits + sizeof digits, block_count_ * step_).ptr);
+    }
     for (const std::string& word : words) {
         if (word.empty()) continue;
-        if (!text.empty()) text += ' ';
-        text += word;
+        if (new_lines_.size() > start) new_lines_ += ' ';
+        new_lines_ += word;
     }
-    line(text);
+    new_lines_ += "\r\n";
 }
 
 void NcProgram::line(const std::string& text) {
-    text_ += text;
-    text_ += "\r\n";
-    new_lines_.push_back(text);
-}
-
-std::vector<std::string> NcProgram::take_new_lines() {
-    return std::exchange(new_lines_, {});
+    new_lines_ += text;
+    new_lines_ += "\r\n";
 }
 
 } // namespace mill5x

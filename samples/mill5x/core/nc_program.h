@@ -1,8 +1,10 @@
 #pragma once
-// The NC program as it grows: numbers the blocks, and remembers which blocks the CL record
-// now being post-processed produced, for the listing.
+// The NC program as it grows: numbers the blocks, and holds the lines the CL record now being
+// post-processed produced until they are written to the program and the listing.
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mill5x {
@@ -13,20 +15,20 @@ public:
 
     // A numbered block of the given words (joined with blanks).
     void block(const std::vector<std::string>& words);
-    // A line written as it stands: "%" or a comment.
+    // A line written as it stands: "%", a comment or an inserted line.
     void line(const std::string& text);
 
-    const std::string& text() const { return text_; }
-    int block_count() const { return block_count_; }
+    std::int64_t block_count() const { return block_count_; }
 
-    // The lines written since the last call.
-    std::vector<std::string> take_new_lines();
+    // The lines written since clear_new_lines, each ending with CR LF.
+    std::string_view new_lines() const { return new_lines_; }
+    void clear_new_lines() { new_lines_.clear(); }
 
 private:
-    int step_;
-    int block_count_ = 0;
-    std::string text_;
-    std::vector<std::string> new_lines_;
+    std::int64_t step_;
+    // 64 bits: a long program with a large step passes 2^31 (2.2 million blocks at 1000).
+    std::int64_t block_count_ = 0;
+    std::string new_lines_;
 };
 
 } // namespace mill5x

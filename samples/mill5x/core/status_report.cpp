@@ -36,11 +36,17 @@ std::string status_report(const PostResult& result, std::string_view cl_name,
     add(text, "Feed moves:", std::to_string(result.feed_moves));
     add(text, "Inverse time:", std::to_string(result.inverse_time_moves));
     add(text, "Machining time:", minutes(result.machining_minutes));
-    add(text, "Warnings:", std::to_string(result.warnings.size()));
+    add(text, "Warnings:", std::to_string(result.warnings.total()));
     add(text, "Errors:", result.error ? "1" : "0");
-    if (!result.warnings.empty() || result.error) text += "\r\n";
-    for (const Problem& warning : result.warnings)
-        text += "line " + std::to_string(warning.line) + ": warning: " + warning.message + "\r\n";
+    if (result.warnings.total() > 0 || result.error) text += "\r\n";
+    // A warning that repeats is one line: where it came first, and how often.
+    for (const Warning& warning : result.warnings.distinct()) {
+        text += "line " + std::to_string(warning.line) + ": warning: " + warning.message;
+        if (warning.count > 1) text += " (" + std::to_string(warning.count) + " times)";
+        text += "\r\n";
+    }
+    if (result.warnings.unlisted() > 0)
+        text += std::to_string(result.warnings.unlisted()) + " more warnings of other kinds\r\n";
     if (result.error)
         text += "line " + std::to_string(result.error->line) + ": error: " + result.error->message +
                 "\r\n";

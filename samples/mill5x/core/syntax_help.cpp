@@ -1,5 +1,7 @@
 #include "syntax_help.h"
 
+#include "postprocessor.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -9,8 +11,12 @@ namespace mill5x {
 namespace {
 
 constexpr std::array words{
-    MajorWord{"PARTNO", "PARTNO text\n\n"
+    MajorWord{"PARTNO", "PARTNO text\nPARTNO/'text'\n\n"
                         "Names the part. The text becomes a comment of the NC program."},
+    MajorWord{"PPRINT", "PPRINT text\nPPRINT/'text'\n\n"
+                        "A remark for the operator: it becomes a comment of the NC program."},
+    MajorWord{"INSERT", "INSERT/text\n\n"
+                        "Writes the text into the NC program as it stands, unnumbered."},
     MajorWord{"UNITS", "UNITS/MM\nUNITS/INCHES\n\n"
                        "The units of the CL values that follow. They are converted to the "
                        "machine's units (UNITS in MILL5X.pptable)."},
@@ -18,6 +24,7 @@ constexpr std::array words{
                         "Changes to the tool (T.. M6). The length, tip to spindle face, moves "
                         "every programmed point to the head's pivot point; without LENGTH the "
                         "TOOL_LENGTH of MILL5X.pptable is used."},
+    MajorWord{"LOAD", "LOAD/TOOL, tool\nLOAD/TOOL, tool, LENGTH, length\n\nThe same as LOADTL."},
     MajorWord{"SPINDL", "SPINDL/speed\nSPINDL/RPM, speed, CLW\nSPINDL/speed, CCLW\n"
                         "SPINDL/OFF\nSPINDL/ON\n\n"
                         "Starts the spindle clockwise (M3) or counter-clockwise (M4) at the "
@@ -41,9 +48,39 @@ constexpr std::array words{
     MajorWord{"MULTAX", "MULTAX/ON\nMULTAX/OFF\n\n"
                         "Whether the GOTO records carry a tool axis. With MULTAX/OFF the tool "
                         "axis is set back to vertical (0, 0, 1)."},
+    MajorWord{"MSYS", "MSYS/x, y, z, xi, xj, xk, yi, yj, yk\n\n"
+                      "The operation's coordinate system: its origin and the directions of its "
+                      "X and Y axes in machine coordinates. The points and tool axes that follow "
+                      "are turned and moved into the machine's; the tool axis is the "
+                      "operation's Z until a GOTO gives one. Refused when the head cannot reach "
+                      "that Z direction."},
+    MajorWord{"CIRCLE", "CIRCLE/x, y, z, i, j, k, r\nGOTO/x, y, z\n\n"
+                        "An arc about the centre x, y, z and the axis i, j, k (along X, Y or Z) "
+                        "with radius r, counter-clockwise about the axis, to the point of the "
+                        "GOTO that follows: G2 or G3 in G17, G18 or G19, with the centre as "
+                        "I, J, K from the start. An end at the start is a full circle. Further "
+                        "values (tolerances) are not used. An end more than 0.005 mm "
+                        "(0.0002 inch) off the circle stops the run."},
+    MajorWord{"MOVARC", "MOVARC/x, y, z, i, j, k, r\nGOTO/x, y, z\n\nThe same as CIRCLE."},
+    MajorWord{"CYCLE", "CYCLE/DRILL, depth, MMPM, feed, clearance\n"
+                       "CYCLE/DEEP, DEPTH, d, FEDRAT, f, CLEAR, c, STEP, s\n"
+                       "CYCLE/TAP, ...\nCYCLE/BORE, ..., RETRCT, r\nCYCLE/OFF\n\n"
+                       "Drills at each following GOTO, the top of the hole: G81 (DRILL), G83 "
+                       "(DEEP, pecks of STEP), G84 (TAP) or G85 (BORE), depth and clearance "
+                       "along the tool axis, which must be vertical. The tool returns to the "
+                       "clearance (G99), or with RETRCT to that height (G98). FEDRAT gives the "
+                       "feed in CL units, MMPM or IPM in theirs; without one the last FEDRAT "
+                       "holds. CYCLE/OFF ends it (G80)."},
+    MajorWord{"CUTCOM", "CUTCOM/LEFT\nCUTCOM/RIGHT, offset\nCUTCOM/OFF\n\n"
+                        "Cutter radius compensation left (G41), right (G42) or off (G40), with "
+                        "the offset number as D, written with the next move."},
+    MajorWord{"DELAY", "DELAY/seconds\n\nA dwell: G4 with P in milliseconds."},
+    MajorWord{"OPSTOP", "OPSTOP\n\nOptional stop (M1)."},
+    MajorWord{"STOP", "STOP\n\nProgram stop (M0)."},
     MajorWord{"END", "END\n\nEnds the NC program: spindle and coolant off, M30."},
     MajorWord{"FINI", "FINI\n\nThe last record of the CL file. Without END before it, FINI "
-                      "ends the NC program as END does."},
+                      "ends the NC program as END does. A file without FINI is ended as if it "
+                      "had one, with a warning."},
 };
 
 std::string upper(std::string_view text) {
@@ -64,6 +101,11 @@ std::string syntax_help(std::string_view word) {
     const auto found = std::find_if(words.begin(), words.end(),
                                     [&](const MajorWord& w) { return w.name == wanted; });
     if (found != words.end()) return std::string(found->help);
+    for (std::string_view passed : passed_by_words())
+        if (passed == wanted)
+            return wanted + "\n\nMILL5X passes " + wanted +
+                   " by: the status and the listing show it as a warning, and the NC program "
+                   "does not change.";
 
     std::string list =
         wanted.empty() ? std::string() : "MILL5X does not know the major word " + wanted + ".\n\n";
@@ -73,7 +115,12 @@ std::string syntax_help(std::string_view word) {
         list += w.name;
         list += '\n';
     }
-    list += "\nAsk for one of them to see its syntax.\n"
+    list += "\nThese it passes by with a warning, as it does any word it does not know:\n ";
+    for (std::string_view passed : passed_by_words()) {
+        list += ' ';
+        list += passed;
+    }
+    list += "\n\nAsk for a word it knows to see its syntax.\n"
             "\"$$\" starts a comment; \"$\" at the end of a line continues the record on the "
             "next line.";
     return list;

@@ -41,6 +41,12 @@ TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
         EXPECT_EQ(invocation.base_name, c.base_name) << ascii(c.command_line);
     }
     EXPECT_EQ(parse_invocation(L"C:\\my posts\\MILL5X ?GODLTA").word, L"GODLTA");
+
+    // A long line with many drive-like pieces (it took seconds when every end was tried).
+    const std::wstring deep = L"\\" + std::wstring(4000, L'a') + L" b: c:";
+    const Invocation long_line =
+        parse_invocation(L"MILL5X D:" + deep + L"\\P.APT D " + deep + L" P APT");
+    EXPECT_EQ(long_line.cl_path, L"D:" + deep + L"\\P.APT");
     EXPECT_EQ(parse_invocation(L"C:\\trelvo\\bin\\MILL5X ?").word, L"");
 }
 

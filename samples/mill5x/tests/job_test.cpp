@@ -82,5 +82,19 @@ TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
     }
 }
 
+// The outputs are written beside their places and put there only when all three are whole.
+TEST_F(Job, AFailedWriteLeavesThePreviousOutputs) {
+    fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", folder / "MILL5X.pptable");
+    write("A.APT", "FROM/0,0,0\nFINI\n");
+    for (const char* output : {"A.NC1", "A.NCL", "A.NCS"})
+        write(output, "previous");
+    fs::create_directories(folder / "A.NCL.tmp" / "in the way");
+    const JobOutcome outcome = run_job(folder / "A.APT", "A", folder / "MILL5X.pptable");
+    EXPECT_EQ(outcome.failure, "cannot write " + (folder / "A.NCL").string());
+    for (const char* output : {"A.NC1", "A.NCL", "A.NCS"})
+        EXPECT_EQ(read(folder / output), "previous") << output;
+    EXPECT_FALSE(fs::exists(folder / "A.NC1.tmp"));
+}
+
 } // namespace
 } // namespace mill5x

@@ -1,0 +1,49 @@
+#include "frame.h"
+
+#include "cl_error.h"
+
+#include <cmath>
+
+namespace mill5x {
+
+namespace {
+
+// CL files give directions to six or seven decimals.
+constexpr double direction_tolerance = 1e-4;
+
+double dot(const Vector& a, const Vector& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+Vector scaled(const Vector& v, double factor) {
+    return {v.x * factor, v.y * factor, v.z * factor};
+}
+
+} // namespace
+
+Vector Frame::point(const Vector& p) const {
+    const Vector d = direction(p);
+    return {origin.x + d.x, origin.y + d.y, origin.z + d.z};
+}
+
+Vector Frame::direction(const Vector& d) const {
+    return {x.x * d.x + y.x * d.y + z.x * d.z, x.y * d.x + y.y * d.y + z.y * d.z,
+            x.z * d.x + y.z * d.y + z.z * d.z};
+}
+
+Frame frame_from(const Vector& origin, const Vector& x, const Vector& y) {
+    const double x_length = std::sqrt(dot(x, x)), y_length = std::sqrt(dot(y, y));
+    if (std::fabs(x_length - 1) > direction_tolerance ||
+        std::fabs(y_length - 1) > direction_tolerance || std::fabs(dot(x, y)) > direction_tolerance)
+        throw ClError("MSYS: the X and Y directions must be perpendicular unit vectors");
+    Frame frame;
+    frame.origin = origin;
+    frame.x = scaled(x, 1 / x_length);
+    frame.y = scaled(y, 1 / y_length);
+    frame.z = {frame.x.y * frame.y.z - frame.x.z * frame.y.y,
+               frame.x.z * frame.y.x - frame.x.x * frame.y.z,
+               frame.x.x * frame.y.y - frame.x.y * frame.y.x};
+    return frame;
+}
+
+} // namespace mill5x
