@@ -1,6 +1,7 @@
 #include "core/ivt.h"
 
 #include "numbers/field_values.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -86,8 +87,8 @@ std::optional<Message> first_missing_value(const Fields& fields, const RequiredF
 }
 
 // What both computations share: the check for an empty field, then reading the move and
-// the computation's own input (`value`, the feed or the number, which must not be 0:
-// `why_not_zero` says what to enter instead). `compute` gets both positions, the move
+// the computation's own input (`value`, the feed or the number, which must be greater
+// than 0: `why_not_zero` says why). `compute` gets both positions, the move
 // between them and that input; it makes every text before the window is touched, so a
 // failing one writes nothing. Every failure becomes the one message.
 template <class Compute>
@@ -101,9 +102,11 @@ Outcome compute_on_move(const Fields& fields, const RequiredField& value, bool w
         const Position current =
             read_position(L"Current", fields.current, with_rotary, decimal_separator);
         const double number = numbers::read_field(value.name, value.text, decimal_separator);
-        if (number == 0) {
-            throw FieldError(L"The field \"" + std::wstring(value.name) +
-                             L"\" is 0. Please enter " + std::wstring(why_not_zero));
+        // Zero and below have no meaning for a feed or an inverse time.
+        if (number <= 0) {
+            throw FieldError(L"The field \"" + std::wstring(value.name) + L"\" is " +
+                             numbers::general_format(number, decimal_separator) +
+                             L". It must be greater than zero: " + std::wstring(why_not_zero));
         }
         return compute(previous, current, current - previous, number);
     } catch (const FieldError& error) {
@@ -115,8 +118,8 @@ Outcome compute_on_move(const Fields& fields, const RequiredField& value, bool w
 
 Outcome compute_number(const Fields& fields, wchar_t decimal_separator) {
     return compute_on_move(
-        fields, {fields.feed, L"UPM Feed"}, true,
-        L"a feed other than zero: at no feed the cut would never end.", decimal_separator,
+        fields, {fields.feed, L"UPM Feed"}, true, L"at no feed the cut would never end.",
+        decimal_separator,
         [&](const Position& previous, const Position& current, const Position& delta, double feed) {
             const double circumference =
                 (rotary_radius(current, fields.axis) + rotary_radius(previous, fields.axis)) * pi;
@@ -151,8 +154,8 @@ Outcome compute_number(const Fields& fields, wchar_t decimal_separator) {
 
 Outcome compute_feed(const Fields& fields, wchar_t decimal_separator) {
     return compute_on_move(
-        fields, {fields.number, L"1/T FRN"}, false,
-        L"a 1/T FRN other than zero: its inverse is the time for the cut.", decimal_separator,
+        fields, {fields.number, L"1/T FRN"}, false, L"its inverse is the time for the cut.",
+        decimal_separator,
         [&](const Position&, const Position&, const Position& delta, double number) {
             const double distance =
                 std::sqrt((delta.x * delta.x + delta.y * delta.y) + delta.z * delta.z);

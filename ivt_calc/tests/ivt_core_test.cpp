@@ -64,9 +64,10 @@ TEST(Computations, WorkedExamplesEdgeCasesAndFailures) {
          fails + L"The field \"Previous Rotary Axis\" is empty. Please enter a number."},
         {number(zero, {L"1", L"1", L"1", L"abc"}, L"12"),
          fails + L"The field \"Current Rotary Axis\" does not hold a number: \"abc\"."},
-        {number(zero, ones, L"-0"), fails +
-                                        L"The field \"UPM Feed\" is 0. Please enter a feed "
-                                        L"other than zero: at no feed the cut would never end."},
+        {number(zero, ones, L"-0"), fails + L"The field \"UPM Feed\" is 0. It must be greater "
+                                            L"than zero: at no feed the cut would never end."},
+        {number(zero, ones, L"-12"), fails + L"The field \"UPM Feed\" is -12. It must be greater "
+                                             L"than zero: at no feed the cut would never end."},
         // A rotary delta on the rotary axis itself is no move either.
         {number({L"0", L"2", L"0", L"0"}, {L"0", L"2", L"0", L"45"}, L"12"),
          fails +
@@ -78,8 +79,8 @@ TEST(Computations, WorkedExamplesEdgeCasesAndFailures) {
                  L"between -214748.3648 and 214748.3647."},
         {feed({L"0", L"0", L"z", L"0"}, ones, L"2"),
          fails + L"The field \"Previous Z-axis\" does not hold a number: \"z\"."},
-        {feed(zero, ones, L"0"), fails + L"The field \"1/T FRN\" is 0. Please enter a 1/T FRN "
-                                         L"other than zero: its inverse is the time for the cut."},
+        {feed(zero, ones, L"-0.5"), fails + L"The field \"1/T FRN\" is -0.5. It must be greater "
+                                            L"than zero: its inverse is the time for the cut."},
         {feed(zero, {L"3000", L"0", L"0", L"0"}, L"1000"),
          fails + L"The result \"UPM Feed\" is 3000000, too large to show: results must lie between "
                  L"-2147483.648 and 2147483.647."},

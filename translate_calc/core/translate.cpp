@@ -3,8 +3,8 @@
 #include "numbers/field_values.h"
 #include "numbers/number_text.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace translate_calc {
 namespace {
@@ -90,25 +90,16 @@ Message failure(std::wstring text) {
 Outcome normalize_tool_axis(const Fields& fields, wchar_t decimal_separator) {
     try {
         const auto [i, j, k] = read_point(fields, tool_axis, decimal_separator);
-        const double squares = (i * i + j * j) + k * k;
-        const double length = std::sqrt(squares);
-        // Without these checks a zero axis would give no numbers, an overflowing one would
-        // divide by infinity and come out as 0, 0, 0, and one whose squares fall below the
-        // normal range would lose digits (1E-160, 0, 0 would give 1.000006): plainly wrong
-        // axes instead of failures.
         if (i == 0 && j == 0 && k == 0)
             return failure(L"The tool axis cannot be normalized: its length is zero (\"Tool Axis "
                            L"I\", \"Tool Axis J\" and \"Tool Axis K\" are all zero). Please enter "
                            L"the direction of the tool axis.");
-        if (squares < std::numeric_limits<double>::min())
-            return failure(L"The tool axis cannot be normalized: its components are too small to "
-                           L"compute its length. Please enter larger components of the same "
-                           L"direction.");
-        if (!std::isfinite(length))
-            return failure(L"The tool axis cannot be normalized: its components are too large to "
-                           L"compute its length. Please enter smaller components of the same "
-                           L"direction.");
-        return write_point(tool_axis, {i / length, j / length, k / length}, six_decimals,
+        // Scaled by its largest component first, the squares neither overflow nor fall below
+        // the normal range, so every finite axis gets its unit vector to full precision.
+        const double largest = std::max({std::abs(i), std::abs(j), std::abs(k)});
+        const double a = i / largest, b = j / largest, c = k / largest;
+        const double length = std::sqrt((a * a + b * b) + c * c);
+        return write_point(tool_axis, {a / length, b / length, c / length}, six_decimals,
                            decimal_separator);
     } catch (const FieldError& error) {
         return failure(error.message());

@@ -61,8 +61,10 @@ TEST(NormalizeToolAxis, WritesTheUnitVectorWithSixDecimalsOrSaysWhyNot) {
         {L"0.001", L"0", L"0", L"TipI=1;TipJ=0;TipK=0;"},
         {L"0.0000005", L"0", L"1", L"TipI=0;TipJ=0;TipK=1;"},
         {L"0", L"0", L"0", L"its length is zero"},
-        {L"1e-160", L"0", L"0", L"too small"}, // the squares would lose digits
-        {L"1e200", L"0", L"1", L"too large"},
+        // The squares would lose digits or overflow: scaled first, they do not.
+        {L"1e-160", L"0", L"0", L"TipI=1;TipJ=0;TipK=0;"},
+        {L"1e200", L"1e200", L"0", L"TipI=0.707107;TipJ=0.707107;TipK=0;"},
+        {L"-1e-300", L"0", L"1e-300", L"TipI=-0.707107;TipJ=0;TipK=0.707107;"},
         {L"1", L"abc", L"1", L"The field \"Tool Axis J\" does not hold a number: \"abc\"."},
     };
     for (const auto& [i, j, k, expected] : cases) {
