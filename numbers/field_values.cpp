@@ -6,33 +6,28 @@
 #include <cstdint>
 #include <cwchar>
 #include <limits>
+#include <utility>
 
 namespace numbers {
 
 namespace {
 
 // Characters that show nothing, named so that the user sees what is in the field.
+constexpr std::pair<wchar_t, std::wstring_view> invisible_names[] = {
+    {L'\t', L"[tab]"},
+    {L'\r', L"[carriage return]"},
+    {L'\n', L"[line feed]"},
+    {L'\u00A0', L"[no-break space]"},
+    {L'\u2007', L"[figure space]"},
+    {L'\u202F', L"[narrow no-break space]"},
+    {L'\u200B', L"[zero-width space]"},
+    {L'\uFEFF', L"[byte order mark]"},
+};
+
 std::wstring_view name_of_invisible(wchar_t c) {
-    switch (c) {
-    case L'\t':
-        return L"[tab]";
-    case L'\r':
-        return L"[carriage return]";
-    case L'\n':
-        return L"[line feed]";
-    case L'\u00A0':
-        return L"[no-break space]";
-    case L'\u2007':
-        return L"[figure space]";
-    case L'\u202F':
-        return L"[narrow no-break space]";
-    case L'\u200B':
-        return L"[zero-width space]";
-    case L'\uFEFF':
-        return L"[byte order mark]";
-    default:
-        return {};
-    }
+    for (const auto& [invisible, name] : invisible_names)
+        if (c == invisible) return name;
+    return {};
 }
 
 // The typed text as a message quotes it: at most about 40 characters, invisible ones named.
