@@ -13,16 +13,13 @@ namespace numbers {
 namespace {
 
 // Characters that show nothing, named so that the user sees what is in the field.
+// clang-format off
 constexpr std::pair<wchar_t, std::wstring_view> invisible_names[] = {
-    {L'\t', L"[tab]"},
-    {L'\r', L"[carriage return]"},
-    {L'\n', L"[line feed]"},
-    {L'\u00A0', L"[no-break space]"},
-    {L'\u2007', L"[figure space]"},
-    {L'\u202F', L"[narrow no-break space]"},
-    {L'\u200B', L"[zero-width space]"},
-    {L'\uFEFF', L"[byte order mark]"},
-};
+    {L'\t', L"[tab]"}, {L'\r', L"[carriage return]"}, {L'\n', L"[line feed]"},
+    {L'\u00A0', L"[no-break space]"}, {L'\u2007', L"[figure space]"},
+    {L'\u202F', L"[narrow no-break space]"}, {L'\u200B', L"[zero-width space]"},
+    {L'\uFEFF', L"[byte order mark]"}};
+// clang-format on
 
 std::wstring_view name_of_invisible(wchar_t c) {
     for (const auto& [invisible, name] : invisible_names)

@@ -67,17 +67,11 @@ const desktop::Line lines[] = {
     {L"Line10", 360,  6240, 360,  7080},
     {L"Line11", 7440, 6240, 7440, 7080},
 };
-// clang-format on
 
 const desktop::FormDesign form{
-    .window_class = L"DorvikInverseTimeFeed",
-    .caption = title,
-    .client_width = 9735,
-    .client_height = 7245,
-    .font = tahoma,
-    .controls = controls,
-    .lines = lines,
-};
+    .window_class = L"DorvikInverseTimeFeed", .caption = title, .client_width = 9735,
+    .client_height = 7245, .font = tahoma, .controls = controls, .lines = lines};
+// clang-format on
 
 const desktop::Command<Fields> commands[] = {
     {L"ComIVT", compute_number},

@@ -47,17 +47,11 @@ const desktop::Line lines[] = {
     {L"Line3", 9840, 2520, 9840, 3480},
     {L"Line4", 2280, 2520, 2280, 3480},
 };
-// clang-format on
 
 const desktop::FormDesign form{
-    .window_class = L"RotateRotationTransformations",
-    .caption = title,
-    .client_width = 10110,
-    .client_height = 3690,
-    .font = {L"Tahoma", 14.25, true},
-    .controls = controls,
-    .lines = lines,
-};
+    .window_class = L"RotateRotationTransformations", .caption = title, .client_width = 10110,
+    .client_height = 3690, .font = {L"Tahoma", 14.25, true}, .controls = controls, .lines = lines};
+// clang-format on
 
 const desktop::Command<Fields> commands[] = {
     {L"Compute", compute},

@@ -86,17 +86,11 @@ const Line lines[] = {
     {L"Line16", 7920, 1200, 9840, 1200},
     {L"Line17", 7920, 6840, 9840, 6840},
 };
-// clang-format on
 
 const desktop::FormDesign form{
-    .window_class = L"HalvexRotaryHeadTranslations",
-    .caption = title,
-    .client_width = 10065,
-    .client_height = 7110,
-    .font = window_font,
-    .controls = controls,
-    .lines = lines,
-};
+    .window_class = L"HalvexRotaryHeadTranslations", .caption = title, .client_width = 10065,
+    .client_height = 7110, .font = window_font, .controls = controls, .lines = lines};
+// clang-format on
 
 const desktop::Command<Fields> commands[] = {
     {L"Norm", normalize_tool_axis}, {L"CompPP", compute_program_point},
