@@ -141,17 +141,14 @@ struct ExpectedControl {
 inline void expect_controls(const Form& form, std::span<const ExpectedControl> expected,
                             Places places = Places::checked,
                             Captions captions = Captions::checked) {
+    // clang-format off
     static const std::map<Kind, std::tuple<std::wstring_view, LONG, LONG>> looks = {
-        {Kind::command_button, {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},
-        {Kind::label, {L"Static", SS_NOTIFY, SS_NOTIFY}},
-        {Kind::text_box, {L"Edit", ES_READONLY, 0}},
-        {Kind::read_only_text_box, {L"Edit", ES_READONLY, ES_READONLY}},
-        {Kind::option_button, {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}},
-        {Kind::frame, {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
-        {Kind::combo_box, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},
-        {Kind::drive_list, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
-        {Kind::folder_list, {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}},
-        {Kind::file_list, {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
+        {Kind::command_button, {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {Kind::label, {L"Static", SS_NOTIFY, SS_NOTIFY}},
+        {Kind::text_box, {L"Edit", ES_READONLY, 0}},                       {Kind::read_only_text_box, {L"Edit", ES_READONLY, ES_READONLY}},
+        {Kind::option_button, {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {Kind::frame, {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
+        {Kind::combo_box, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {Kind::drive_list, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
+        {Kind::folder_list, {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {Kind::file_list, {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
+    // clang-format on
     const auto px = [&](int twips) { return MulDiv(twips, form.dpi(), 1440); };
     EXPECT_EQ(control_at(form, static_cast<int>(expected.size())), nullptr) << "a control more";
     for (const ExpectedControl& row : expected) {
@@ -162,14 +159,14 @@ inline void expect_controls(const Form& form, std::span<const ExpectedControl> e
         EXPECT_EQ(_wcsicmp(class_of(control).c_str(), window_class.data()), 0);
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & style_mask, style);
         if (captions == Captions::checked) {
-            EXPECT_EQ(text_of(control), row.caption);
+            EXPECT_EQ(text_of(control), std::wstring(row.caption));
         }
-        EXPECT_EQ(tool_tip_of(form, control), row.tool_tip);
+        EXPECT_EQ(tool_tip_of(form, control), std::wstring(row.tool_tip));
         if (!row.font.face.empty()) {
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                        sizeof font, &font);
-            EXPECT_EQ(std::wstring(font.lfFaceName), row.font.face);
+            EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(row.font.face));
             EXPECT_EQ(-font.lfHeight, std::lround(row.font.points * form.dpi() / 72));
             EXPECT_EQ(font.lfWeight >= FW_BOLD, row.font.bold);
             EXPECT_EQ(font.lfUnderline != 0, row.font.underline);
@@ -197,9 +194,10 @@ inline void expect_controls_match_table(const Form& form, const FormDesign& desi
                           : row.font.face.empty()           ? design.font
                                                             : row.font;
         const auto frame = std::ranges::find(design.controls, row.container, &Control::name);
-        rows.push_back({static_cast<int>(rows.size()), row.kind, row.caption, row.tool_tip,
-                        row.left, row.top, row.width, row.height, font,
-                        static_cast<int>(frame - design.controls.begin())}); // none: no tab
+        rows.push_back(
+            {static_cast<int>(rows.size()), row.kind, row.caption, row.tool_tip, row.left, row.top,
+             row.width, row.height, font,
+             static_cast<int>(frame - design.controls.begin())}); // no frame: past the end
     }
     expect_controls(form, rows, places, captions);
 }

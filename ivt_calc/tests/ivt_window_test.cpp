@@ -66,7 +66,7 @@ enum Tab { LX, LY, LZ, CX, CY, CZ, FR, Dist, Time, IVT, Label6 = 15, ComIVT = 20
 
 using IvtWindowTest = WindowTest<IvtWindow>;
 
-TEST_F(IvtWindowTest, OpensAsDesigned) {
+TEST_F(IvtWindowTest, OpensAsDesignedAndEachButtonWritesItsTexts) {
     expect_window(window, L"Inverse Time Feed", 9735, 7245);
     expect_controls(window, expected);
     EXPECT_EQ(texts({Option1, Option2, Option3, Option4, Option5}), L"-|-|-|-|-|");
@@ -79,11 +79,8 @@ TEST_F(IvtWindowTest, OpensAsDesigned) {
     click(at(Option4));
     hold_key(VK_TAB, false);
     EXPECT_EQ(texts({Option1, Option2, Option3, Option4, Option5}), L"-|-|-|-|-|");
-}
-
-// The window reads the time unit and the rotary axis, hands the number it wrote back to the
-// feed, clears and exits.
-TEST_F(IvtWindowTest, EachButtonWritesItsTextsReadingTheOptions) {
+    // The clicks: the window reads the time unit and the rotary axis, hands the number it
+    // wrote back to the feed, clears and exits.
     click(at(Option5));
     click(at(ComIVT));
     EXPECT_EQ(texts({DX, DY, DZ, DR, Dist, Time, IVT, Label6}),

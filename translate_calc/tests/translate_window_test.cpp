@@ -68,15 +68,12 @@ enum Tab {
 
 using TranslateWindowTest = WindowTest<TranslateWindow>;
 
-TEST_F(TranslateWindowTest, OpensAsDesigned) {
+TEST_F(TranslateWindowTest, OpensAsDesignedAndEachButtonWritesItsTexts) {
     expect_window(window, L"Rotary Head Translations", 10065, 7110);
     expect_controls(window, expected);
     EXPECT_EQ(GetFocus(), at(TipX));
     EXPECT_EQ(expect_tab_cycle(window, false).size(), 20u) << "14 fields and 6 buttons";
-}
-
-// The worked example there and back, then clearing the results and everything, and Exit.
-TEST_F(TranslateWindowTest, EachButtonWritesItsTexts) {
+    // The clicks: the worked example there and back, clearing the results and everything, Exit.
     const auto fields = [&] {
         return texts(
             {TipX, TipY, TipZ, TipI, TipJ, TipK, TLgh, Pivotz, OrgX, OrgY, OrgZ, PrgX, PrgY, PrgZ});
