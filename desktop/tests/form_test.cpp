@@ -70,7 +70,7 @@ using FormTest = WindowTest<TestForm>;
 
 // Each row's kind (class and style), ID, place, caption, tool tip and font (the window's when
 // the row names none), checked by the rows themselves.
-TEST_F(FormTest, EveryRowBecomesItsControlAlsoAfterADpiChange) {
+TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     expect_window(window, L"Form test", 5760, 4080);
     expect_controls_match_table(window, made_up, Places::checked, Captions::checked);
     EXPECT_EQ(GetFocus(), at(Name)) << "the first control that takes the focus";
@@ -84,17 +84,6 @@ TEST_F(FormTest, EveryRowBecomesItsControlAlsoAfterADpiChange) {
         EXPECT_EQ(next, at(beneath)) << beneath;
         EXPECT_TRUE(GetWindowLongW(at(beneath), GWL_STYLE) & WS_CLIPSIBLINGS) << beneath;
     }
-    const int new_dpi = window.dpi() == 120 ? 144 : 120;
-    RECT suggested{10, 20, 510, 420}, now;
-    SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
-    ASSERT_EQ(window.dpi(), new_dpi);
-    expect_controls_match_table(window, made_up, Places::checked, Captions::checked);
-    GetWindowRect(window.window(), &now);
-    EXPECT_TRUE(EqualRect(&now, &suggested)) << "the window takes the place it is offered";
-}
-
-TEST_F(FormTest, OptionGroupsByContainerAndLinesDrawnAndMoved) {
     EXPECT_EQ(texts({One, Two, Left, Right}), L"-|x|x|-|") << "the rows' initial selection";
     click(at(One));
     EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|x|-|");
@@ -112,6 +101,31 @@ TEST_F(FormTest, OptionGroupsByContainerAndLinesDrawnAndMoved) {
     window.set_line(L"Rule", 240, 3960, 5280, 3960);
     EXPECT_EQ(pixel(2400, 3720), face);
     EXPECT_EQ(pixel(2400, 3960), line);
+
+    const int new_dpi = window.dpi() == 120 ? 144 : 120;
+    RECT suggested{10, 20, 510, 420}, now;
+    SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(window.dpi(), new_dpi);
+    expect_controls_match_table(window, made_up, Places::checked, Captions::checked);
+    GetWindowRect(window.window(), &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested)) << "the window takes the place it is offered";
+
+    for (const wchar_t* item : {L"first", L"second"}) {
+        SendMessageW(at(Items), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        SendMessageW(at(Pick), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    EXPECT_EQ(list_item_text(at(Items), 5) + combo_item_text(at(Pick), 0), L"first");
+    EXPECT_EQ(selected_index(at(Items)), std::nullopt);
+    SendMessageW(at(Items), LB_SETCURSEL, 1, 0);
+    EXPECT_EQ(selected_item_text(at(Items)), L"second");
+
+    MSG message;
+    { TestForm other; }
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    click(at(Quit));
+    EXPECT_FALSE(IsWindow(window.window()));
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 // Enter presses the focused button, Escape does nothing, a message writes nothing, a
@@ -139,9 +153,8 @@ TEST_F(FormTest, ACommandWritesItsTextsInOrderOrShowsOneMessage) {
     type({{Name, L"x"}});
     click(at(Go));
     EXPECT_EQ(text_of(at(Shown)), L"x 1");
-}
 
-TEST_F(FormTest, TheFocusComesBackAfterARealMessageBox) {
+    // The focus comes back after a real message box.
     window.set_message_box([this](std::wstring_view text, int, std::wstring_view title) {
         std::thread user([] { // answers the box as a user would
             for (int tries = 0; tries < 250; ++tries, Sleep(20))
@@ -156,24 +169,6 @@ TEST_F(FormTest, TheFocusComesBackAfterARealMessageBox) {
     SetFocus(at(Go));
     press(VK_RETURN); // no name: a message
     EXPECT_TRUE(IsChild(window.window(), GetFocus()));
-}
-
-TEST_F(FormTest, ItemTextsAndTheExitButtonEndingTheProgramButNotTheForm) {
-    for (const wchar_t* item : {L"first", L"second"}) {
-        SendMessageW(at(Items), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-        SendMessageW(at(Pick), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    }
-    EXPECT_EQ(list_item_text(at(Items), 5) + combo_item_text(at(Pick), 0), L"first");
-    EXPECT_EQ(selected_index(at(Items)), std::nullopt);
-    SendMessageW(at(Items), LB_SETCURSEL, 1, 0);
-    EXPECT_EQ(selected_item_text(at(Items)), L"second");
-
-    MSG message;
-    { TestForm other; }
-    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    click(at(Quit));
-    EXPECT_FALSE(IsWindow(window.window()));
-    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST(SystemHelpers, MessagesForErrorCodesAndTheProgramFolder) {

@@ -75,11 +75,9 @@ TEST(Computations, WorkedExamplesEdgeCasesAndFailures) {
         EXPECT_TRUE(
             number({L"3", L"4", L"0", L"0"}, {L"3", L"4", L"0", L"90"}, L"12", axis)
                 .starts_with(L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=" + std::wstring(arc) + L";"));
-}
 
-// Filling the fields one by one in their order: each time the next empty one is the only
-// one reported. The rotary fields stay empty; they are no part of this check.
-TEST(Computations, ReportOnlyTheFirstEmptyField) {
+    // Filling the fields one by one in their order: each time the next empty one is the only
+    // one reported. The rotary fields stay empty; they are no part of this check.
     const std::wstring names[] = {L"Previous X-axis", L"Previous Y-axis", L"Previous Z-axis",
                                   L"Current X-axis",  L"Current Y-axis",  L"Current Z-axis"};
     std::wstring t[6];
