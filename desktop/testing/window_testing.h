@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <initializer_list>
+#include <map>
 #include <span>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace desktop::testing {
@@ -51,11 +53,14 @@ inline RECT placement_of(HWND control) {
     return rect;
 }
 
-// Handles what is waiting, so that painting and tool tips happen as they would for a user.
-inline void pump_messages() {
+// Handles what is waiting, so that painting and tool tips happen as they would for a user;
+// with `dialog_keys` keys go through dialog-box handling as in the programs' message loop.
+inline void pump_messages(bool dialog_keys = false) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) continue;
+        const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (dialog_keys && root && IsDialogMessageW(root, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -76,70 +81,40 @@ struct RecordingMessageBox {
     MessageBoxFunction function() {
         return [this](std::wstring_view text, int style, std::wstring_view title) {
             shown.push_back({std::wstring(text), style, std::wstring(title)});
-            if (answers.empty()) return 1;
-            const int answer = answers.front();
-            answers.erase(answers.begin());
+            const int answer = answers.empty() ? IDOK : answers.front();
+            if (!answers.empty()) answers.erase(answers.begin());
             return answer;
         };
     }
 };
 
-// The tool-tip text a form shows for one of its controls; empty when it has none.
+// The form's tool-tip window, which it owns.
+inline HWND tool_tips(const Form& form) {
+    HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    while (tips && GetWindow(tips, GW_OWNER) != form.window())
+        tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+    return tips;
+}
+
+// The tool-tip text a form shows for one of its controls; empty when it has none. A frame's
+// tip is a rectangle of the window, known by the frame's ID.
 inline std::wstring tool_tip_of(const Form& form, HWND control) {
-    HWND tips = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            wchar_t name[64]{};
-            GetClassNameW(window, name, 64);
-            if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tips));
-    if (!tips) return {};
     wchar_t text[512]{};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = form.window();
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    TTTOOLINFOW tool{sizeof tool, 0, form.window(), reinterpret_cast<UINT_PTR>(control)};
     tool.lpszText = text;
-    SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-    if (!text[0]) { // a frame's tip is a rectangle of the window, known by the frame's ID
-        tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
-        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-    }
+    SendMessageW(tool_tips(form), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+    if (!text[0]) SendMessageW(tool_tips(form), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     return text;
 }
 
-// The window class and the style bits a control of each kind must have: a label notifies
-// (SS_NOTIFY) for its tool tip to show; only a read-only text box is read-only.
-struct KindLook {
-    Kind kind;
-    const wchar_t* window_class;
-    LONG style_mask, style;
-};
-inline constexpr KindLook kind_looks[] = {
-    {Kind::command_button, L"Button", BS_TYPEMASK, BS_PUSHBUTTON},
-    {Kind::label, L"Static", SS_NOTIFY, SS_NOTIFY},
-    {Kind::text_box, L"Edit", ES_READONLY, 0},
-    {Kind::read_only_text_box, L"Edit", ES_READONLY, ES_READONLY},
-    {Kind::option_button, L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON},
-    {Kind::frame, L"Button", BS_TYPEMASK, BS_GROUPBOX},
-    {Kind::combo_box, L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN},
-    {Kind::drive_list, L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST},
-    {Kind::folder_list, L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED},
-    {Kind::file_list, L"ListBox", LBS_OWNERDRAWFIXED, 0},
-};
-
-inline void expect_kind(HWND control, Kind kind, const std::wstring& name) {
-    for (const KindLook& look : kind_looks) {
-        if (look.kind != kind) continue;
-        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), look.window_class), 0)
-            << ::testing::PrintToString(name);
-        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & look.style_mask, look.style)
-            << ::testing::PrintToString(name);
-    }
+// The tool tip the form shows when the mouse rests at `point` of its client area.
+inline std::wstring tool_tip_at(const Form& form, POINT point) {
+    wchar_t text[256]{};
+    TTHITTESTINFOW hit{form.window(), point, {sizeof hit.ti}};
+    hit.ti.lpszText = text;
+    SendMessageW(tool_tips(form), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit));
+    return text;
 }
 
 // A window with a layout rule moves its controls from their design places: it checks
@@ -147,10 +122,8 @@ inline void expect_kind(HWND control, Kind kind, const std::wstring& name) {
 enum class Places { checked, not_checked };
 enum class Captions { checked, not_checked };
 
-// One control as the window is meant to show it: the tab index, what kind of control it
-// is, its caption or initial text, its tool tip, its place in twips, relative to the frame
-// (given by its tab index) it lies in or else to the window's client area, and its font
-// (not checked when it names no face).
+// One control as the window is meant to show it; its place in twips is relative to its frame
+// (by tab index) or else to the client area; a font without a face is not checked.
 struct ExpectedControl {
     int tab;
     Kind kind;
@@ -161,73 +134,72 @@ struct ExpectedControl {
     int frame = -1;
 };
 
-inline void expect_font(const Form& form, HWND control, const Font& expected,
-                        const std::wstring& name) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(expected.face))
-        << ::testing::PrintToString(name);
-    EXPECT_EQ(-font.lfHeight, std::lround(expected.points * form.dpi() / 72))
-        << ::testing::PrintToString(name);
-    EXPECT_EQ(font.lfWeight >= FW_BOLD, expected.bold) << ::testing::PrintToString(name);
-    EXPECT_EQ(font.lfUnderline != 0, expected.underline) << ::testing::PrintToString(name);
-}
-
-// Checks a form's controls against the expected rows at the form's current DPI, and
-// that the form has no control the table lacks. Drop-down lists are not placed by height:
-// their window also holds the room of the open list.
+// Checks a form's controls against the expected rows at the form's current DPI, and that
+// the form has no control the table lacks. Each kind has its window class and style bits: a
+// label notifies (SS_NOTIFY) for its tool tip to show; only a read-only text box is
+// read-only. Drop-down lists are not placed by height: their window holds the open list.
 inline void expect_controls(const Form& form, std::span<const ExpectedControl> expected,
                             Places places = Places::checked,
                             Captions captions = Captions::checked) {
+    // clang-format off
+    static const std::map<Kind, std::tuple<std::wstring_view, LONG, LONG>> looks = {
+        {Kind::command_button, {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {Kind::label, {L"Static", SS_NOTIFY, SS_NOTIFY}},
+        {Kind::text_box, {L"Edit", ES_READONLY, 0}},                       {Kind::read_only_text_box, {L"Edit", ES_READONLY, ES_READONLY}},
+        {Kind::option_button, {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {Kind::frame, {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
+        {Kind::combo_box, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {Kind::drive_list, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
+        {Kind::folder_list, {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {Kind::file_list, {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
+    // clang-format on
     const auto px = [&](int twips) { return MulDiv(twips, form.dpi(), 1440); };
     EXPECT_EQ(control_at(form, static_cast<int>(expected.size())), nullptr) << "a control more";
     for (const ExpectedControl& row : expected) {
-        const std::wstring name = L"tab " + std::to_wstring(row.tab);
+        SCOPED_TRACE(::testing::Message() << "tab " << row.tab);
         const HWND control = control_at(form, row.tab);
-        ASSERT_NE(control, nullptr) << ::testing::PrintToString(name);
-        expect_kind(control, row.kind, name);
+        ASSERT_NE(control, nullptr);
+        const auto& [window_class, style_mask, style] = looks.at(row.kind);
+        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), window_class.data()), 0);
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & style_mask, style);
         if (captions == Captions::checked) {
-            EXPECT_EQ(text_of(control), row.caption) << ::testing::PrintToString(name);
+            EXPECT_EQ(text_of(control), std::wstring(row.caption));
         }
-        EXPECT_EQ(tool_tip_of(form, control), row.tool_tip) << ::testing::PrintToString(name);
-        if (!row.font.face.empty()) expect_font(form, control, row.font, name);
+        EXPECT_EQ(tool_tip_of(form, control), std::wstring(row.tool_tip));
+        if (!row.font.face.empty()) {
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(row.font.face));
+            EXPECT_EQ(-font.lfHeight, std::lround(row.font.points * form.dpi() / 72));
+            EXPECT_EQ(font.lfWeight >= FW_BOLD, row.font.bold);
+            EXPECT_EQ(font.lfUnderline != 0, row.font.underline);
+        }
         if (places == Places::not_checked) continue;
         int left = row.left, top = row.top;
         for (const ExpectedControl& frame : expected)
             if (frame.tab == row.frame) left += frame.left, top += frame.top;
         const RECT placed = placement_of(control);
-        EXPECT_EQ(placed.left, px(left)) << ::testing::PrintToString(name);
-        EXPECT_EQ(placed.top, px(top)) << ::testing::PrintToString(name);
-        EXPECT_EQ(placed.right, px(left + row.width)) << ::testing::PrintToString(name);
-        if (row.kind != Kind::combo_box && row.kind != Kind::drive_list) {
-            EXPECT_EQ(placed.bottom, px(top + row.height)) << ::testing::PrintToString(name);
-        }
+        const bool list = row.kind == Kind::combo_box || row.kind == Kind::drive_list;
+        EXPECT_EQ((std::array{placed.left, placed.top, placed.right, list ? 0 : placed.bottom}),
+                  (std::array<LONG, 4>{px(left), px(top), px(left + row.width),
+                                       list ? 0 : px(top + row.height)}));
     }
 }
 
 // Checks every control of a form against its own table (for a window whose control table is
-// not yet written in its test as ExpectedControl rows).
+// not yet written in its test as ExpectedControl rows); captions and fonts only when asked.
 inline void expect_controls_match_table(const Form& form, const FormDesign& design,
-                                        Places places = Places::checked) {
+                                        Places places = Places::checked,
+                                        Captions captions = Captions::not_checked) {
     std::vector<ExpectedControl> rows;
     for (const Control& row : design.controls) {
-        int frame = -1;
-        for (std::size_t index = 0; index < design.controls.size(); ++index)
-            if (!row.container.empty() && design.controls[index].name == row.container)
-                frame = static_cast<int>(index);
-        rows.push_back({static_cast<int>(rows.size()),
-                        row.kind,
-                        {},
-                        row.tool_tip,
-                        row.left,
-                        row.top,
-                        row.width,
-                        row.height,
-                        {},
-                        frame});
+        const Font font = captions == Captions::not_checked ? Font{}
+                          : row.font.face.empty()           ? design.font
+                                                            : row.font;
+        const auto frame = std::ranges::find(design.controls, row.container, &Control::name);
+        rows.push_back(
+            {static_cast<int>(rows.size()), row.kind, row.caption, row.tool_tip, row.left, row.top,
+             row.width, row.height, font,
+             static_cast<int>(frame - design.controls.begin())}); // no frame: past the end
     }
-    expect_controls(form, rows, places, Captions::not_checked);
+    expect_controls(form, rows, places, captions);
 }
 
 // Checks a form's caption and the size of its client area in twips at its current DPI.
@@ -252,6 +224,15 @@ protected:
     void type(std::initializer_list<std::pair<int, const wchar_t*>> typed) {
         for (const auto& [tab_index, text] : typed)
             type_into(at(tab_index), text);
+    }
+    // The texts of controls in one line, an option button's as x or -: "10|x|-|".
+    std::wstring texts(std::initializer_list<int> tab_indexes) const {
+        std::wstring all;
+        for (int tab : tab_indexes) {
+            const bool option = window.design().controls[tab].kind == Kind::option_button;
+            all += (option ? (is_checked(at(tab)) ? L"x" : L"-") : text_of(at(tab))) + L"|";
+        }
+        return all;
     }
 
     Window window;

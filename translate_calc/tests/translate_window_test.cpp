@@ -11,8 +11,8 @@ namespace {
 
 using namespace desktop::testing;
 
-using desktop::Kind;
-constexpr Kind text_box = Kind::text_box, label = Kind::label, button = Kind::command_button;
+using enum desktop::Kind;
+constexpr auto button = command_button;
 using desktop::Font;
 constexpr Font tahoma{L"Tahoma", 12}, bold{L"Tahoma", 12, true}, small_bold{L"Tahoma", 9.75, true},
     sans_bold{L"MS Sans Serif", 9.75, true}, heading{L"Tahoma", 15.75, true, true};
@@ -66,37 +66,20 @@ enum Tab {
 };
 // clang-format on
 
-class TranslateWindowTest : public WindowTest<TranslateWindow> {
-protected:
-    // Every field in one line: tip point, axis, lengths, origin, program point.
-    std::wstring fields() const {
-        std::wstring all;
-        for (int tab :
-             {TipX, TipY, TipZ, TipI, TipJ, TipK, TLgh, Pivotz, OrgX, OrgY, OrgZ, PrgX, PrgY, PrgZ})
-            all += text_of(at(tab)) + L"|";
-        return all;
-    }
-};
+using TranslateWindowTest = WindowTest<TranslateWindow>;
 
-TEST_F(TranslateWindowTest, OpensAsDesigned) {
+TEST_F(TranslateWindowTest, OpensAsDesignedAndEachButtonWritesItsTexts) {
     expect_window(window, L"Rotary Head Translations", 10065, 7110);
     expect_controls(window, expected);
-    EXPECT_EQ(expect_tab_cycle(window, false).size(), 20u) << "14 fields and 6 buttons";
     EXPECT_EQ(GetFocus(), at(TipX));
-}
-
-TEST_F(TranslateWindowTest, NormalizesAndTranslatesTheWorkedExampleThereAndBack) {
-    type({{TipX, L"10"},
-          {TipY, L"20"},
-          {TipZ, L"5"},
-          {TipI, L"1"},
-          {TipJ, L"2"},
-          {TipK, L"3"},
-          {TLgh, L"4.5"},
-          {Pivotz, L"12.25"},
-          {OrgX, L"1"},
-          {OrgY, L"2"},
-          {OrgZ, L"3"}});
+    EXPECT_EQ(expect_tab_cycle(window, false).size(), 20u) << "14 fields and 6 buttons";
+    // The clicks: the worked example there and back, clearing the results and everything, Exit.
+    const auto fields = [&] {
+        return texts(
+            {TipX, TipY, TipZ, TipI, TipJ, TipK, TLgh, Pivotz, OrgX, OrgY, OrgZ, PrgX, PrgY, PrgZ});
+    };
+    type({{TipX, L"10"}, {TipY, L"20"}, {TipZ, L"5"}, {TipI, L"1"}, {TipJ, L"2"}, {TipK, L"3"}});
+    type({{TLgh, L"4.5"}, {Pivotz, L"12.25"}, {OrgX, L"1"}, {OrgY, L"2"}, {OrgZ, L"3"}});
     click(at(Norm));
     click(at(CompPP));
     type({{TipX, L""}, {TipY, L""}, {TipZ, L""}});
@@ -104,14 +87,8 @@ TEST_F(TranslateWindowTest, NormalizesAndTranslatesTheWorkedExampleThereAndBack)
     EXPECT_EQ(fields(), L"10|20|5|0.267261|0.534522|0.801784|4.5|12.25|1|2|3|13.4766|26.9532|"
                         L"15.4299|");
     EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(TranslateWindowTest, ClearingWritesExactlyItsTextsAndExitCloses) {
-    for (int tab = TipX; tab <= PrgZ; ++tab)
-        type({{tab, L"7.5"}});
-    type({{OrgX, L"7.5"}, {OrgY, L"7.5"}, {OrgZ, L"7.5"}});
     click(at(CLR));
-    EXPECT_EQ(fields(), L" | | |7.5|7.5|7.5|7.5|7.5|7.5|7.5|7.5| | | |");
+    EXPECT_EQ(fields(), L" | | |0.267261|0.534522|0.801784|4.5|12.25|1|2|3| | | |");
     click(at(Clear));
     EXPECT_EQ(fields(), L" | | |0|0|1|0|0|0|0|0| | | |");
     click(at(Exit));
