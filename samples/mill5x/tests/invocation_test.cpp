@@ -12,6 +12,7 @@ TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
         Kind kind;
         const wchar_t* cl_path;
         const wchar_t* base_name;
+        const wchar_t* word = L"";
     } cases[] = {
         {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 PART1 APT",
          Kind::post_process, L"D:\\JOBS\\P100\\PART1.APT", L"PART1"},
@@ -29,7 +30,7 @@ TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
         {L"MILL5X.exe \"D:\\my jobs\\PART1.APT\"", Kind::post_process, L"D:\\my jobs\\PART1.APT",
          L"PART1"},
         {L"\"C:\\trelvo\\bin\\MILL5X.exe\" PART2.APT", Kind::post_process, L"PART2.APT", L"PART2"},
-        {L"C:\\trelvo\\bin\\MILL5X ?GOTO", Kind::help, L"", L""},
+        {L"C:\\my posts\\MILL5X ?GODLTA", Kind::help, L"", L"", L"GODLTA"},
         {L"C:\\trelvo\\bin\\MILL5X ?", Kind::help, L"", L""},
         {L"C:\\trelvo\\bin\\MILL5X", Kind::usage, L"", L""},
         {L"\"C:\\trelvo\\bin\\MILL5X\"   ", Kind::usage, L"", L""},
@@ -39,15 +40,13 @@ TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
         EXPECT_EQ(invocation.kind, c.kind) << ascii(c.command_line);
         EXPECT_EQ(invocation.cl_path, c.cl_path) << ascii(c.command_line);
         EXPECT_EQ(invocation.base_name, c.base_name) << ascii(c.command_line);
+        EXPECT_EQ(invocation.word, c.word) << ascii(c.command_line);
     }
-    EXPECT_EQ(parse_invocation(L"C:\\my posts\\MILL5X ?GODLTA").word, L"GODLTA");
 
     // A long line with many drive-like pieces (it took seconds when every end was tried).
     const std::wstring deep = L"\\" + std::wstring(4000, L'a') + L" b: c:";
-    const Invocation long_line =
-        parse_invocation(L"MILL5X D:" + deep + L"\\P.APT D " + deep + L" P APT");
-    EXPECT_EQ(long_line.cl_path, L"D:" + deep + L"\\P.APT");
-    EXPECT_EQ(parse_invocation(L"C:\\trelvo\\bin\\MILL5X ?").word, L"");
+    EXPECT_EQ(parse_invocation(L"MILL5X D:" + deep + L"\\P.APT D " + deep + L" P APT").cl_path,
+              L"D:" + deep + L"\\P.APT");
 }
 
 } // namespace

@@ -11,42 +11,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string read(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
+// A folder of its own holding the shipped machine settings.
 class Job : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directories(folder); }
+    void SetUp() override {
+        fs::create_directories(folder);
+        fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", settings);
+    }
     void TearDown() override { fs::remove_all(folder); }
     void write(const std::string& name, const std::string& text) {
         std::ofstream(folder / name, std::ios::binary) << text;
+    }
+    std::string read(const std::string& name) {
+        std::ostringstream text;
+        text << std::ifstream(folder / name, std::ios::binary).rdbuf();
+        return text.str();
     }
 
     const fs::path folder =
         fs::temp_directory_path() /
         ("mill5x_job_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const fs::path settings = folder / "MILL5X.pptable";
 };
 
-// With the shipped machine settings: pivot distance 150 and tool length 100 lift Z by 250.
+// The shipped pivot distance 150 and tool length 100 lift Z by 250.
 TEST_F(Job, WritesTheProgramListingAndStatusNextToTheClFile) {
-    fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", folder / "MILL5X.pptable");
     write("PART.V2.APT", "FROM/0,0,0\nFEDRAT/100\nGOTO/1,0,0\nGOTO/1,0,0,0,0,0\nFINI\n");
-    const JobOutcome outcome =
-        run_job(folder / "PART.V2.APT", "PART.V2", folder / "MILL5X.pptable");
+    const JobOutcome outcome = run_job(folder / "PART.V2.APT", "PART.V2", settings);
     EXPECT_TRUE(outcome.ran);
     EXPECT_EQ(outcome.failure, "");
-    EXPECT_EQ(read(folder / "PART.V2.NC1"), "%\r\n(MILL5X PART.V2.APT)\r\nN10 G90 G94 G17 G21\r\n"
-                                            "N20 G0 X0. Y0. Z250. B0. C0.\r\nN30 G1 X1. F100.\r\n");
-    EXPECT_NE(read(folder / "PART.V2.NCL").find("*** error: the tool axis 0, 0, 0"),
-              std::string::npos);
-    const std::string status = read(folder / "PART.V2.NCS");
-    EXPECT_NE(status.find("Result:          STOPPED at CL line 4: the NC program is incomplete\r\n"
-                          "NC program:      PART.V2.NC1\r\n"),
+    EXPECT_EQ(read("PART.V2.NC1"), "%\r\n(MILL5X PART.V2.APT)\r\nN10 G90 G94 G17 G21\r\n"
+                                   "N20 G0 X0. Y0. Z250. B0. C0.\r\nN30 G1 X1. F100.\r\n");
+    EXPECT_NE(read("PART.V2.NCL").find("*** error: the tool axis 0, 0, 0"), std::string::npos);
+    EXPECT_NE(read("PART.V2.NCS")
+                  .find("Result:          STOPPED at CL line 4: the NC program "
+                        "is incomplete\r\nNC program:      PART.V2.NC1\r\n"),
               std::string::npos)
-        << status;
+        << read("PART.V2.NCS");
 }
 
 TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
@@ -63,36 +64,32 @@ TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
         {"", "", "no CL file was chosen: "},
     };
     for (const auto& c : cases) {
-        fs::remove(folder / "MILL5X.pptable");
+        fs::remove(settings);
         if (c.settings) write("MILL5X.pptable", c.settings);
-        const fs::path base = fs::path(c.cl_name).stem();
-        const JobOutcome outcome = run_job(folder / c.cl_name, base, folder / "MILL5X.pptable");
+        const std::string base = fs::path(c.cl_name).stem().string();
+        const JobOutcome outcome = run_job(folder / c.cl_name, base, settings);
         EXPECT_FALSE(outcome.ran) << c.failure;
         EXPECT_NE(outcome.failure.find(c.failure), std::string::npos) << outcome.failure;
-        const fs::path status = folder / (base.string() + ".NCS");
-        if (base.empty())
-            EXPECT_FALSE(fs::exists(status));
-        else
-            EXPECT_NE(read(status).find("FAILED: nothing was post-processed\r\nErrors:          "
-                                        "1\r\n\r\nerror: " +
-                                        outcome.failure + "\r\n"),
-                      std::string::npos)
-                << read(status);
-        EXPECT_FALSE(fs::exists(folder / (base.string() + ".NC1")));
+        EXPECT_EQ(read(base + ".NCS"),
+                  base.empty() ? ""
+                               : "MILL5X status of " + (folder / c.cl_name).string() +
+                                     "\r\n\r\nResult:          FAILED: nothing was post-processed"
+                                     "\r\nErrors:          1\r\n\r\nerror: " +
+                                     outcome.failure + "\r\n");
+        EXPECT_FALSE(fs::exists(folder / (base + ".NC1")));
     }
 }
 
 // The outputs are written beside their places and put there only when all three are whole.
 TEST_F(Job, AFailedWriteLeavesThePreviousOutputs) {
-    fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", folder / "MILL5X.pptable");
     write("A.APT", "FROM/0,0,0\nFINI\n");
     for (const char* output : {"A.NC1", "A.NCL", "A.NCS"})
         write(output, "previous");
     fs::create_directories(folder / "A.NCL.tmp" / "in the way");
-    const JobOutcome outcome = run_job(folder / "A.APT", "A", folder / "MILL5X.pptable");
-    EXPECT_EQ(outcome.failure, "cannot write " + (folder / "A.NCL").string());
+    EXPECT_EQ(run_job(folder / "A.APT", "A", settings).failure,
+              "cannot write " + (folder / "A.NCL").string());
     for (const char* output : {"A.NC1", "A.NCL", "A.NCS"})
-        EXPECT_EQ(read(folder / output), "previous") << output;
+        EXPECT_EQ(read(output), "previous") << output;
     EXPECT_FALSE(fs::exists(folder / "A.NC1.tmp"));
 }
 
