@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -31,9 +32,13 @@ std::wstring text_of(HWND window) {
     return text;
 }
 
-// The process's first visible window whose text begins with `prefix`, within 30 s. A start-up
-// report of a missing folder (the current drive has no \trelvo\bin) is answered on the way.
-HWND wait_for(DWORD process, std::wstring_view prefix) {
+void ok(HWND box) {
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// The first visible window of the process whose text begins with `prefix`, within 30 s; a
+// start-up report of a missing folder (this drive has no \trelvo\bin) is answered on the way.
+HWND find(DWORD process, std::wstring_view prefix) {
     for (auto end = std::chrono::steady_clock::now() + 30s; std::chrono::steady_clock::now() < end;
          std::this_thread::sleep_for(50ms))
         for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
@@ -41,8 +46,7 @@ HWND wait_for(DWORD process, std::wstring_view prefix) {
             GetWindowThreadProcessId(window, &owner);
             if (owner != process || !IsWindowVisible(window)) continue;
             if (text_of(window).starts_with(prefix)) return window;
-            if (text_of(window) == L"APT source folder not found")
-                PostMessageW(window, WM_COMMAND, IDOK, 0);
+            if (text_of(window) == L"APT source folder not found") ok(window);
         }
     return nullptr;
 }
@@ -72,29 +76,25 @@ TEST(PostProcessEndToEnd, TheDemoClFileBecomesAnNcProgramInTheNarrowedList) {
     std::wstring command = L"\"" + (plexo / L"Plexo.exe").wstring() + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                plexo.c_str(), &startup, &process));
-    struct Ending {
-        PROCESS_INFORMATION& plexo;
-        ~Ending() {
-            TerminateProcess(plexo.hProcess, 0);
-            CloseHandle(plexo.hThread);
-            CloseHandle(plexo.hProcess);
-        }
-    } ending{process};
-    HWND form = wait_for(process.dwProcessId, L"Plexo V1.9");
+    CloseHandle(process.hThread);
+    const std::unique_ptr<void, void (*)(HANDLE)> ending(process.hProcess, [](HANDLE plexo) {
+        TerminateProcess(plexo, 0);
+        CloseHandle(plexo);
+    });
+    HWND form = find(process.dwProcessId, L"Plexo V1.9");
     ASSERT_NE(form, nullptr) << "Plexo's window did not appear";
     click(form, fil_apt, LBN_SELCHANGE, L"DEMO.APT");
     click(form, fil_posts, LBN_SELCHANGE, L"MILL5X.exe");
     click(form, cmd_post, BN_CLICKED);
-    HWND confirm = wait_for(process.dwProcessId, L"Select File & PostProcessor");
+    HWND confirm = find(process.dwProcessId, L"Select File & PostProcessor");
     ASSERT_NE(confirm, nullptr);
-    PostMessageW(confirm, WM_COMMAND, IDOK, 0);
-    HWND result = wait_for(process.dwProcessId, L"Result = ");
-    ASSERT_NE(result, nullptr) << "MILL5X was not started";
-
+    ok(confirm);
     // The status is written last; the list is re-read when the result box is closed.
     for (int tries = 0; tries < 600 && !fs::exists(demo / L"DEMO.NCS"); ++tries)
         std::this_thread::sleep_for(50ms);
-    PostMessageW(result, WM_COMMAND, IDOK, 0);
+    HWND result = find(process.dwProcessId, L"Result = ");
+    ASSERT_NE(result, nullptr) << "MILL5X was not started";
+    ok(result);
     for (int tries = 0; tries < 600 && IsWindow(result); ++tries)
         std::this_thread::sleep_for(50ms);
     HWND list = GetDlgItem(form, fil_apt);
