@@ -27,8 +27,8 @@ static std::vector<std::wstring> values_of(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto read = values_of(fuzz::bytes(data, size));
-    if (std::any_of(read.begin(), read.begin() + 6, [](auto& v) { return v.contains(L'"'); }))
-        return 0; // such a value is written as read: no round trip
+    for (int i = 0; i < 6; ++i)
+        if (read[i].find(L'"') != std::wstring::npos) return 0; // written as read: no round trip
     const auto again =
         values_of(workbench::config_file_bytes({read[1], read[2], {read[3], read[4], read[5]}}));
     if (again[0] != workbench::write_back_mode ||
