@@ -43,48 +43,40 @@ TEST(PostProcessor, ASmallClFileGivesExactlyThisProgram) {
         EXPECT_NE(result.listing.find(listed), std::string::npos) << result.listing;
 }
 
-// Each CL text gives these consecutive blocks on this machine.
-TEST(PostProcessor, NumbersUnitsFiveAxisMovesAndInverseTimeFeeds) {
-    // The inverse-time calculator's worked example: from 2, 0, 1.5 at B0 to 3, 1, 2 at B30
-    // at feed 40 is FRN 18.248.
-    const std::string worked_example = cl(
-        {"FEDRAT/40", "FROM/2,0,1.5", "GOTO/3,1,2,0.5,0,0.8660254037844386", "GOTO/4,1,2", "FINI"});
-    const struct {
-        std::string cl;
-        MachineSettings machine;
-        const char* blocks;
-    } cases[] = {
-        {cl({"from / .25, -2, +3e1 "}), {}, "N20 G0 X0.25 Y-2. Z30. B0. C0.\r\n"},
-        {cl({"UNITS/INCHES", "LOADTL/1,LENGTH,2", "FEDRAT/10", "FROM/1,2,0.5", "GOTO/1,2,0",
-             "FEDRAT/500,MMPM", "GOTO/1,3,0"}),
-         {},
-         "N30 G0 X25.4 Y50.8 Z63.5 B0. C0.\r\nN40 G1 Z50.8 F254.\r\nN50 Y76.2 F500.\r\n"},
-        {cl({"UNITS/MM", "FROM/25.4,-12.7,0.00254"}),
-         {.units = Units::inch},
-         "N10 G90 G94 G17 G20\r\nN20 G0 X1. Y-0.5 Z0.0001 B0. C0.\r\n"},
-        // Axis tilted 30 degrees towards +Y: B30 C90; pivot = tip + (50 + 100) x axis.
-        {cl({"LOADTL/1,LENGTH,50", "MULTAX/ON", "RAPID", "GOTO/10,0,0,0,0.5,0.8660254037844386",
-             "FEDRAT/100", "GOTO/20,0,0", "MULTAX/OFF", "RAPID", "GOTO/20,0,10"}),
-         {.pivot_distance = 100},
-         "N30 G0 X10. Y75. Z129.904 B30. C90.\r\nN40 G1 X20. F100.\r\nN50 G0 Y0. Z160. B0.\r\n"},
-        {worked_example, {}, "N30 G93 G1 X3. Y1. Z2. B30. F18.248\r\nN40 G94 X4. F40.\r\n"},
-        {worked_example, {.inverse_time = false}, "N30 G1 X3. Y1. Z2. B30. F40.\r\nN40 X4.\r\n"},
-    };
-    for (const auto& c : cases) {
-        const std::string program = post_process(c.cl, c.machine, "T.APT").nc_program;
-        EXPECT_NE(program.find(c.blocks), std::string::npos) << c.cl << "gave\n" << program;
-    }
-}
-
 // Each fragment follows FEDRAT/100 and FROM/10,0,0 (lines 1 and 2, block N20) and gives these
 // blocks from N30 and these status lines; a fault ends the program with the last good block.
 TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
-    const char* stop = "N20 G0 X10. Y0. Z0. B0. C0.\r\n";
+    static constexpr const char *stop = "N20 G0 X10. Y0. Z0. B0. C0.\r\n",
+                                *ok = "Errors:          0\r\n";
     const struct {
         std::string cl;
         const char* blocks;
-        const char* status = "Errors:          0\r\n";
+        const char* status = ok;
+        MachineSettings machine = {};
     } cases[] = {
+        // Numbers as CAM systems write them; CL units converted; five-axis moves from the pivot
+        // point: the axis tilted 30 degrees towards +Y is B30 C90, and pivot = tip + (50 + 100)
+        // x axis; the inverse-time calculator's worked example: from 2, 0, 1.5 at B0 to 3, 1, 2
+        // at B30 at feed 40 is FRN 18.248.
+        {cl({"from / .25, -2, +3e1 "}), "N30 X0.25 Y-2. Z30.\r\n"},
+        {cl({"UNITS/INCHES", "LOADTL/1,LENGTH,2", "FEDRAT/10", "FROM/1,2,0.5", "GOTO/1,2,0",
+             "FEDRAT/500,MMPM", "GOTO/1,3,0"}),
+         "N40 X25.4 Y50.8 Z63.5\r\nN50 G1 Z50.8 F254.\r\nN60 Y76.2 F500.\r\n"},
+        {cl({"UNITS/MM", "FROM/25.4,-12.7,0.00254"}),
+         "G20\r\nN20 G0 X10. Y0. Z0. B0. C0.\r\nN30 X1. Y-0.5 Z0.0001\r\n",
+         ok,
+         {.units = Units::inch}},
+        {cl({"LOADTL/1,LENGTH,50", "MULTAX/ON", "RAPID", "GOTO/10,0,0,0,0.5,0.8660254037844386",
+             "FEDRAT/100", "GOTO/20,0,0", "MULTAX/OFF", "RAPID", "GOTO/20,0,10"}),
+         "N40 Y75. Z129.904 B30. C90.\r\nN50 G1 X20. F100.\r\nN60 G0 Y0. Z160. B0.\r\n",
+         ok,
+         {.pivot_distance = 100}},
+        {cl({"FEDRAT/40", "FROM/2,0,1.5", "GOTO/3,1,2,0.5,0,0.8660254037844386", "GOTO/4,1,2"}),
+         "N30 X2. Z1.5\r\nN40 G93 G1 X3. Y1. Z2. B30. F18.248\r\nN50 G94 X4. F40.\r\n"},
+        {cl({"FEDRAT/40", "FROM/2,0,1.5", "GOTO/3,1,2,0.5,0,0.8660254037844386", "GOTO/4,1,2"}),
+         "N40 G1 X3. Y1. Z2. B30. F40.\r\nN50 X4.\r\n",
+         ok,
+         {.inverse_time = false}},
         // Arcs: quarter, half and full circles about each axis, both ways round.
         {cl({"CIRCLE/0,0,0,0,0,1,10", "GOTO/0,10,0"}), "N30 G3 X0. Y10. I-10. J0. F100.\r\n"},
         {cl({"CIRCLE/0,0,0,0,0,-1,10,0.01,0.5", "GOTO/-10,0,0"}),
@@ -172,7 +164,7 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
     };
     for (const auto& c : cases) {
         const std::string text = cl({"FEDRAT/100", "FROM/10,0,0"}) + c.cl;
-        const PostText result = post_process(text, MachineSettings{}, "T.APT");
+        const PostText result = post_process(text, c.machine, "T.APT");
         const std::string status = status_report(result, "T.APT", "T.NC1");
         EXPECT_NE(status.find(c.status), std::string::npos) << text << "gave\n" << status;
         if (!result.error) {
