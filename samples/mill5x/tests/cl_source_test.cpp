@@ -1,4 +1,3 @@
-#include "cl_error.h"
 #include "cl_source.h"
 #include "nc_program.h"
 
@@ -25,20 +24,6 @@ TEST(ClReader, JoinsContinuationsAndDropsCommentsAndControlCharacters) {
         EXPECT_EQ(statement.text, expected_text);
     }
     EXPECT_FALSE(reader.next(statement));
-}
-
-TEST(ClReader, RefusesARecordThatWouldTakeAllMemory) {
-    std::istringstream text("FROM/0,0,0\n" + std::string(ClReader::max_statement_length, 'A') +
-                            "$\nB\n");
-    ClReader reader(text);
-    ClStatement statement;
-    ASSERT_TRUE(reader.next(statement));
-    try {
-        reader.next(statement);
-        ADD_FAILURE() << "accepted";
-    } catch (const ClError& error) {
-        EXPECT_EQ(error.line(), 2);
-    }
 }
 
 // A step of 1000 passes 2^31 after 2,147,484 blocks: the numbers must go on counting up.

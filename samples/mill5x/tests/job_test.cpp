@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 namespace mill5x {
 namespace {
@@ -61,31 +62,28 @@ TEST_F(Job, WritesTheProgramListingAndStatusNextToTheClFile) {
     EXPECT_FALSE(fs::exists(folder / "PART.V2.NC1.tmp"));
 }
 
+// Settings missing or wrong, a CL file missing, or none chosen (the CL path is the folder).
 TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
     write("A.APT", "FINI\n");
-    const struct {
-        const char* settings; // nullptr: no settings file
-        const char* cl_name;  // "": no CL file chosen, the CL path is the folder itself
-        const char* failure;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {nullptr, "A.APT", "cannot read the machine settings "},
         {"# machine\nUNITS = MM\nSPEED = 3\n", "A.APT",
          "MILL5X.pptable, line 3: unknown key 'SPEED'"},
         {"", "MISSING.APT", "cannot read the CL file "},
         {"", "", "no CL file was chosen: "},
     };
-    for (const auto& c : cases) {
+    for (const auto& [settings_text, cl_name, failure] : cases) {
         fs::remove(settings);
-        if (c.settings) write("MILL5X.pptable", c.settings);
-        const std::string base = fs::path(c.cl_name).stem().string();
-        const JobOutcome outcome = run_job(folder / c.cl_name, base, settings);
-        EXPECT_FALSE(outcome.ran) << c.failure;
-        EXPECT_NE(outcome.failure.find(c.failure), std::string::npos) << outcome.failure;
+        if (settings_text) write("MILL5X.pptable", settings_text);
+        const std::string base = fs::path(cl_name).stem().string();
+        const JobOutcome outcome = run_job(folder / cl_name, base, settings);
+        EXPECT_FALSE(outcome.ran) << failure;
+        EXPECT_NE(outcome.failure.find(failure), std::string::npos) << outcome.failure;
         EXPECT_EQ(read(base + ".NCS"),
-                  base.empty() ? ""
-                               : "MILL5X status of " + (folder / c.cl_name).string() +
-                                     "\r\n\r\nResult:          FAILED: nothing was post-processed"
-                                     "\r\nErrors:          1\r\n\r\nerror: " +
+                  base.empty() ? "" // no nameless status file
+                               : "MILL5X status of " + (folder / cl_name).string() +
+                                     "\r\n\r\nResult:          FAILED: nothing was "
+                                     "post-processed\r\nErrors:          1\r\n\r\nerror: " +
                                      outcome.failure + "\r\n");
         EXPECT_FALSE(fs::exists(folder / (base + ".NC1")));
     }
