@@ -1,8 +1,8 @@
 #pragma once
 // Turning the fuzzer's bytes into the texts the readers take.
 
-#include <algorithm>
 #include <cstdint>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +24,10 @@ inline std::wstring wide(std::string_view bytes) {
 
 // The pieces between NUL characters, as many as asked for (missing ones empty).
 inline std::vector<std::wstring> pieces(std::wstring_view text, std::size_t count) {
-    std::vector<std::wstring> result(count);
-    for (std::size_t i = 0, at = 0; i < count && at <= text.size(); ++i, ++at) {
-        const std::size_t end = std::min(text.find(L'\0', at), text.size());
-        result[i] = text.substr(at, end - at);
-        at = end;
-    }
+    std::vector<std::wstring> result;
+    for (const auto piece : std::views::split(text, L'\0'))
+        result.emplace_back(piece.begin(), piece.end());
+    result.resize(count);
     return result;
 }
 

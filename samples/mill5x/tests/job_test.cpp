@@ -40,9 +40,7 @@ protected:
 // its listing leaves those of the run before.
 TEST_F(Job, WritesTheProgramListingAndStatusNextToTheClFile) {
     write("PART.V2.APT", "FROM/0,0,0\nGOTO/1,0,0\nFINI\n");
-    const JobOutcome outcome = run_job(folder / "PART.V2.APT", "PART.V2", settings);
-    EXPECT_TRUE(outcome.ran);
-    EXPECT_EQ(outcome.failure, "");
+    EXPECT_EQ(run_job(folder / "PART.V2.APT", "PART.V2", settings).failure, "");
     const std::string outputs[] = {read("PART.V2.NC1"), read("PART.V2.NCL"), read("PART.V2.NCS")};
     EXPECT_EQ(outputs[0], "%\r\n(MILL5X PART.V2.APT)\r\nN10 G90 G94 G17 G21\r\n"
                           "N20 G0 X0. Y0. Z250. B0. C0.\r\n");
