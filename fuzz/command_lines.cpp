@@ -1,7 +1,6 @@
-// The workbench's command lines, built from folders and names that come from Plexo.cfg and
-// the user. Properties: a batch line the workbench would start holds no interpreter syntax
-// of the user's; and MILL5X finds the CL path and base name in the post-processing line the
-// workbench hands it, when the CL folder is a drive path as the workbench makes them.
+// The workbench's command lines from folders and names out of Plexo.cfg and the user.
+// Properties: a batch line holds no interpreter syntax of the user's; MILL5X finds the CL
+// path and base name in the post-processing line when the CL folder is a drive path.
 
 #include "commands/command_lines.h"
 #include "fuzz_text.h"

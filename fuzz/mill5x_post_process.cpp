@@ -1,6 +1,5 @@
-// The whole post-processor on any CL text, on a machine the first byte picks (inches, block
-// numbers, no inverse time, narrow limits, a pivot distance). Property: a run without an
-// error ends its NC program with M30 and "%".
+// The whole post-processor on any CL text, on a machine the first byte picks. Property: a
+// run without an error ends its NC program with M30 and "%".
 
 #include "fuzz_text.h"
 #include "postprocessor.h"

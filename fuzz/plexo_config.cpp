@@ -13,10 +13,8 @@
 // Every value of the file, and at least six.
 static std::vector<std::wstring> values_of(std::string_view bytes) {
     workbench::ConfigReader reader(workbench::decode_text(bytes, [](std::string_view ansi) {
-        std::wstring text;
-        for (const unsigned char c : ansi)
-            text += c;
-        return text;
+        return std::wstring(reinterpret_cast<const unsigned char*>(ansi.data()),
+                            reinterpret_cast<const unsigned char*>(ansi.data() + ansi.size()));
     }));
     std::vector<std::wstring> values;
     while (auto value = reader.next_value())

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace mill5x {
 namespace {
 
@@ -32,11 +34,10 @@ TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
         {L"\"C:\\trelvo\\bin\\MILL5X\"   ", Kind::usage, L"", L""},
     };
     for (const auto& c : cases) {
-        const Invocation invocation = parse_invocation(c.command_line);
-        EXPECT_EQ(invocation.kind, c.kind) << ascii(c.command_line);
-        EXPECT_EQ(invocation.cl_path, c.cl_path) << ascii(c.command_line);
-        EXPECT_EQ(invocation.base_name, c.base_name) << ascii(c.command_line);
-        EXPECT_EQ(invocation.word, c.word) << ascii(c.command_line);
+        const Invocation i = parse_invocation(c.command_line);
+        EXPECT_EQ(std::tie(i.kind, i.cl_path, i.base_name, i.word),
+                  std::tuple(c.kind, c.cl_path, c.base_name, c.word))
+            << ascii(c.command_line);
     }
 
     // A long line with many drive-like pieces (it took seconds when every end was tried).

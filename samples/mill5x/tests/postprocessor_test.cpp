@@ -56,10 +56,9 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
         const char* status = ok;
         MachineSettings machine = {};
     } cases[] = {
-        // Numbers as CAM systems write them; CL units converted; five-axis moves from the pivot
-        // point: the axis tilted 30 degrees towards +Y is B30 C90, and pivot = tip + (50 + 100)
-        // x axis; the inverse-time calculator's worked example: from 2, 0, 1.5 at B0 to 3, 1, 2
-        // at B30 at feed 40 is FRN 18.248.
+        // Numbers as CAM systems write them; CL units; an axis tilted 30 degrees towards +Y is
+        // B30 C90, pivot = tip + (50 + 100) x axis; the inverse-time calculator's worked example:
+        // from 2, 0, 1.5 at B0 to 3, 1, 2 at B30 at feed 40 is FRN 18.248.
         {cl({"from / .25, -2, +3e1 "}), "N30 X0.25 Y-2. Z30.\r\n"},
         {cl({"UNITS/INCHES", "LOADTL/1,LENGTH,2", "FEDRAT/10", "FROM/1,2,0.5", "GOTO/1,2,0",
              "FEDRAT/500,MMPM", "GOTO/1,3,0"}),
@@ -119,7 +118,6 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
          "line 7: warning: unknown major word 'WHIRL' is passed by\r\n"
          "line 8: warning: END-OF-PATH is passed by\r\n"
          "line 9: warning: the file ends without FINI: the NC program is ended as by FINI\r\n"},
-        // Warned of, and carried on.
         {cl({"SPINDL/20000", "FEDRAT/9000", "GOTO/1,0,0,0,0,2", "END", "GOTO/2,0,0", "FINI",
              "GOTO/3,0,0"}),
          "N30 S12000 M3\r\nN40 G1 X1. F8000.\r\nN50 M5\r\nN60 M30\r\n%\r\n",

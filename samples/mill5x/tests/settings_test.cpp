@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace mill5x {
 namespace {
 
@@ -13,11 +15,8 @@ TEST(Settings, KeysInAnyCaseWithCommentsAndCrLf) {
 }
 
 TEST(Settings, FaultsNameTheLineAndTheKey) {
-    const struct {
-        const char* text;
-        int line;
-        const char* message;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        // text, line, message
         {"UNITS = MM\nSPEED = 3", 2, "unknown key 'SPEED'"},
         {"UNITS = CM", 1, "UNITS must be MM or INCH, not 'CM'"},
         {"\nMAX_FEED = fast", 2, "MAX_FEED must be a number from 1 to 1000000, not 'FAST'"},
@@ -28,13 +27,13 @@ TEST(Settings, FaultsNameTheLineAndTheKey) {
         {"PIVOT_DISTANCE 150", 1, "expected KEY = value, not 'PIVOT_DISTANCE 150'"},
         {"B_MIN = 10\nB_MAX = 0", 0, "B_MIN is greater than B_MAX"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, line, message] : cases) {
         try {
-            read_settings(c.text);
-            ADD_FAILURE() << c.text << " was accepted";
+            read_settings(text);
+            ADD_FAILURE() << text << " was accepted";
         } catch (const SettingsError& error) {
-            EXPECT_EQ(error.line(), c.line) << c.text;
-            EXPECT_STREQ(error.what(), c.message) << c.text;
+            EXPECT_EQ(std::pair(error.line(), std::string(error.what())),
+                      std::pair(line, std::string(message)));
         }
     }
 }

@@ -63,9 +63,8 @@ TEST(PostProcessEndToEnd, TheDemoClFileBecomesAnNcProgramInTheNarrowedList) {
 
     STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
     PROCESS_INFORMATION process{};
-    std::wstring command = L"\"" + (plexo / L"Plexo.exe").wstring() + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               plexo.c_str(), &startup, &process));
+    ASSERT_TRUE(CreateProcessW((plexo / L"Plexo.exe").c_str(), nullptr, nullptr, nullptr, FALSE, 0,
+                               nullptr, plexo.c_str(), &startup, &process));
     CloseHandle(process.hThread);
     const std::unique_ptr<void, void (*)(HANDLE)> ending(process.hProcess, [](HANDLE plexo) {
         TerminateProcess(plexo, 0);
