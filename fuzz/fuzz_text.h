@@ -2,7 +2,6 @@
 // Turning the fuzzer's bytes into the texts the readers take.
 
 #include <cstdint>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,10 +23,10 @@ inline std::wstring wide(std::string_view bytes) {
 
 // The pieces between NUL characters, as many as asked for (missing ones empty).
 inline std::vector<std::wstring> pieces(std::wstring_view text, std::size_t count) {
-    std::vector<std::wstring> result;
-    for (const auto piece : std::views::split(text, L'\0'))
-        result.emplace_back(piece.begin(), piece.end());
-    result.resize(count);
+    std::vector<std::wstring> result(count);
+    for (std::size_t i = 0, at = 0; i < count && at <= text.size();
+         ++i, at += result[i - 1].size() + 1)
+        result[i] = text.substr(at, text.find(L'\0', at) - at);
     return result;
 }
 

@@ -73,8 +73,8 @@ TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
         if (settings_text) write("MILL5X.pptable", settings_text);
         const std::string base = fs::path(cl_name).stem().string();
         const JobOutcome outcome = run_job(folder / cl_name, base, settings);
-        EXPECT_FALSE(outcome.ran) << failure;
-        EXPECT_NE(outcome.failure.find(failure), std::string::npos) << outcome.failure;
+        EXPECT_TRUE(!outcome.ran && outcome.failure.find(failure) != std::string::npos)
+            << outcome.failure;
         const std::string status = read(base + ".NCS");
         EXPECT_EQ(status.empty(), base.empty()) << status; // no nameless status file
         EXPECT_TRUE(base.empty() || status.ends_with("FAILED: nothing was post-processed\r\n"

@@ -44,7 +44,8 @@ HWND find(DWORD process, std::wstring_view prefix) {
 // A click as the user makes it: on a file list item (selection, then LBN_SELCHANGE) or a button.
 void click(HWND form, int id, int notification, const wchar_t* item = nullptr) {
     HWND control = GetDlgItem(form, id);
-    if (item) ASSERT_NE(SendMessageW(control, LB_SELECTSTRING, -1, (LPARAM)item), LB_ERR) << item;
+    ASSERT_TRUE(!item || SendMessageW(control, LB_SELECTSTRING, -1, (LPARAM)item) != LB_ERR)
+        << item;
     PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, notification), (LPARAM)control);
 }
 
