@@ -1,7 +1,6 @@
 #pragma once
 // Turning the fuzzer's bytes into the texts the readers take.
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,20 +16,17 @@ inline std::string_view bytes(const std::uint8_t* data, std::size_t size) {
 inline std::wstring wide(std::string_view bytes) {
     std::wstring text;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
-                                     static_cast<unsigned char>(bytes[i + 1]) << 8);
+        text += static_cast<wchar_t>(static_cast<std::uint8_t>(bytes[i]) |
+                                     static_cast<std::uint8_t>(bytes[i + 1]) << 8);
     return text;
 }
 
 // The pieces between NUL characters, as many as asked for (missing ones empty).
-inline std::vector<std::wstring> pieces(const std::wstring& text, std::size_t count) {
+inline std::vector<std::wstring> pieces(std::wstring_view text, std::size_t count) {
     std::vector<std::wstring> result(count);
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < count && at <= text.size(); ++i) {
-        const std::size_t end = std::min(text.find(L'\0', at), text.size());
-        result[i] = text.substr(at, end - at);
-        at = end + 1;
-    }
+    for (std::size_t i = 0, at = 0; i < count && at <= text.size();
+         ++i, at += result[i - 1].size() + 1)
+        result[i] = text.substr(at, text.find(L'\0', at) - at);
     return result;
 }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
-#include <string>
 
 namespace mill5x {
 namespace {
@@ -20,7 +19,6 @@ TEST(HeadAngles, FromTheToolAxis) {
         RotaryLimits limits;
         std::optional<HeadAngles> expected;
     } cases[] = {
-        {{0, 0, 1}, {0, 0}, wide, {{0, 0}}},
         {{0, 0, 1}, {20, 135}, wide, {{0, 135}}},                // vertical: C stays where it was
         {{s, 0, s}, {0, 0}, wide, {{45, 0}}},                    // tilted towards +X
         {{0, s, s}, {0, 0}, wide, {{45, 90}}},                   // towards +Y
@@ -28,18 +26,16 @@ TEST(HeadAngles, FromTheToolAxis) {
         {{-s, 0, s}, {0, 170}, wide, {{45, 180}}},               // ... unless C is near 180 already
         {{-s, 0, s}, {0, 10}, {0, 110, -360, 360}, {{45, 180}}}, // no negative tilt allowed
         {{0.5, -0.5, s}, {0, 350}, wide, {{45, 315}}},           // C nearest its previous turn
-        {{0.5, -0.5, s}, {0, -10}, wide, {{45, -45}}},
         {{0.5, 0.5, s}, {0, 350}, {0, 110, -360, 360}, {{45, 45}}}, // 405 is beyond C_MAX
         {{0.5, 0.5, -s}, {0, 0}, wide, std::nullopt},               // B 135 is beyond B_MAX
     };
     for (const auto& c : cases) {
         const auto angles = head_angles(c.axis, c.previous, c.limits);
-        const std::string axis = std::to_string(c.axis.x) + ", " + std::to_string(c.axis.y) + ", " +
-                                 std::to_string(c.axis.z);
-        ASSERT_EQ(angles.has_value(), c.expected.has_value()) << axis;
+        const auto row = &c - cases;
+        ASSERT_EQ(angles.has_value(), c.expected.has_value()) << "row " << row;
         if (!angles) continue;
-        EXPECT_NEAR(angles->b, c.expected->b, 1e-9) << axis;
-        EXPECT_NEAR(angles->c, c.expected->c, 1e-9) << axis;
+        EXPECT_NEAR(angles->b, c.expected->b, 1e-9) << "row " << row;
+        EXPECT_NEAR(angles->c, c.expected->c, 1e-9) << "row " << row;
     }
 }
 
@@ -53,8 +49,6 @@ TEST(PivotPoint, IsTheTranslationCalculatorsProgramPoint) {
 }
 
 TEST(MoveDistance, AddsTheArcOfEachRotaryAxis) {
-    // The inverse-time calculator's rotary example: 2.1920248 there with pi as 3.14159.
-    EXPECT_NEAR(move_distance({{2, 0, 1.5}, {0, 0}}, {{3, 1, 2}, {30, 0}}), 2.1920248, 2e-6);
     // X 10, Z 0 turning a quarter about Y: an arc of 15.70795 there, 5 pi here.
     EXPECT_NEAR(move_distance({{10, 0, 0}, {0, 0}}, {{10, 0, 0}, {90, 0}}), 5 * std::numbers::pi,
                 1e-12);

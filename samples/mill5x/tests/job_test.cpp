@@ -4,96 +4,85 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <tuple>
 
 namespace mill5x {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string read(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
 class Job : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directories(folder); }
+    void SetUp() override {
+        fs::create_directories(folder);
+        fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", settings);
+    }
     void TearDown() override { fs::remove_all(folder); }
     void write(const std::string& name, const std::string& text) {
         std::ofstream(folder / name, std::ios::binary) << text;
+    }
+    std::string read(const std::string& name) {
+        std::ifstream file(folder / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
     }
 
     const fs::path folder =
         fs::temp_directory_path() /
         ("mill5x_job_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const fs::path settings = folder / "MILL5X.pptable";
 };
 
-// With the shipped machine settings: pivot distance 150 and tool length 100 lift Z by 250.
+// The shipped pivot distance 150 and tool length 100 lift Z by 250. The outputs are written
+// beside their places and put there only when all three are whole: a run that cannot write
+// its listing leaves those of the run before.
 TEST_F(Job, WritesTheProgramListingAndStatusNextToTheClFile) {
-    fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", folder / "MILL5X.pptable");
-    write("PART.V2.APT", "FROM/0,0,0\nFEDRAT/100\nGOTO/1,0,0\nGOTO/1,0,0,0,0,0\nFINI\n");
-    const JobOutcome outcome =
-        run_job(folder / "PART.V2.APT", "PART.V2", folder / "MILL5X.pptable");
-    EXPECT_TRUE(outcome.ran);
-    EXPECT_EQ(outcome.failure, "");
-    EXPECT_EQ(read(folder / "PART.V2.NC1"), "%\r\n(MILL5X PART.V2.APT)\r\nN10 G90 G94 G17 G21\r\n"
-                                            "N20 G0 X0. Y0. Z250. B0. C0.\r\nN30 G1 X1. F100.\r\n");
-    EXPECT_NE(read(folder / "PART.V2.NCL").find("*** error: the tool axis 0, 0, 0"),
+    write("PART.V2.APT", "FROM/0,0,0\nGOTO/1,0,0\nFINI\n");
+    EXPECT_EQ(run_job(folder / "PART.V2.APT", "PART.V2", settings).failure, "");
+    const std::string outputs[] = {read("PART.V2.NC1"), read("PART.V2.NCL"), read("PART.V2.NCS")};
+    EXPECT_EQ(outputs[0], "%\r\n(MILL5X PART.V2.APT)\r\nN10 G90 G94 G17 G21\r\n"
+                          "N20 G0 X0. Y0. Z250. B0. C0.\r\n");
+    EXPECT_NE(outputs[1].find("*** error: no feed rate for this cutting move: FEDRAT is missing"),
               std::string::npos);
-    const std::string status = read(folder / "PART.V2.NCS");
-    EXPECT_NE(status.find("Result:          STOPPED at CL line 4: the NC program is incomplete\r\n"
-                          "NC program:      PART.V2.NC1\r\n"),
+    EXPECT_NE(outputs[2].find("Result:          STOPPED at CL line 2: the NC program is "
+                              "incomplete\r\nNC program:      PART.V2.NC1\r\n"),
               std::string::npos)
-        << status;
+        << outputs[2];
+
+    write("PART.V2.APT", "FINI\n");
+    fs::create_directories(folder / "PART.V2.NCL.tmp" / "in the way");
+    EXPECT_EQ(run_job(folder / "PART.V2.APT", "PART.V2", settings).failure,
+              "cannot write " + (folder / "PART.V2.NCL").string());
+    for (int i = 0; const char* output : {"PART.V2.NC1", "PART.V2.NCL", "PART.V2.NCS"})
+        EXPECT_EQ(read(output), outputs[i++]) << output;
+    EXPECT_FALSE(fs::exists(folder / "PART.V2.NC1.tmp"));
 }
 
+// Settings missing or wrong, a CL file missing, or none chosen (the CL path is the folder).
 TEST_F(Job, ARunThatCannotStartSaysWhyInTheStatus) {
     write("A.APT", "FINI\n");
-    const struct {
-        const char* settings; // nullptr: no settings file
-        const char* cl_name;  // "": no CL file chosen, the CL path is the folder itself
-        const char* failure;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {nullptr, "A.APT", "cannot read the machine settings "},
         {"# machine\nUNITS = MM\nSPEED = 3\n", "A.APT",
          "MILL5X.pptable, line 3: unknown key 'SPEED'"},
         {"", "MISSING.APT", "cannot read the CL file "},
         {"", "", "no CL file was chosen: "},
     };
-    for (const auto& c : cases) {
-        fs::remove(folder / "MILL5X.pptable");
-        if (c.settings) write("MILL5X.pptable", c.settings);
-        const fs::path base = fs::path(c.cl_name).stem();
-        const JobOutcome outcome = run_job(folder / c.cl_name, base, folder / "MILL5X.pptable");
-        EXPECT_FALSE(outcome.ran) << c.failure;
-        EXPECT_NE(outcome.failure.find(c.failure), std::string::npos) << outcome.failure;
-        const fs::path status = folder / (base.string() + ".NCS");
-        if (base.empty())
-            EXPECT_FALSE(fs::exists(status));
-        else
-            EXPECT_NE(read(status).find("FAILED: nothing was post-processed\r\nErrors:          "
-                                        "1\r\n\r\nerror: " +
-                                        outcome.failure + "\r\n"),
-                      std::string::npos)
-                << read(status);
-        EXPECT_FALSE(fs::exists(folder / (base.string() + ".NC1")));
+    for (const auto& [settings_text, cl_name, failure] : cases) {
+        fs::remove(settings);
+        if (settings_text) write("MILL5X.pptable", settings_text);
+        const std::string base = fs::path(cl_name).stem().string();
+        const JobOutcome outcome = run_job(folder / cl_name, base, settings);
+        EXPECT_TRUE(!outcome.ran && outcome.failure.find(failure) != std::string::npos)
+            << outcome.failure;
+        const std::string status = read(base + ".NCS");
+        EXPECT_EQ(status.empty(), base.empty()) << status; // no nameless status file
+        EXPECT_TRUE(base.empty() || status.ends_with("FAILED: nothing was post-processed\r\n"
+                                                     "Errors:          1\r\n\r\nerror: " +
+                                                     outcome.failure + "\r\n"))
+            << status;
+        EXPECT_FALSE(fs::exists(folder / (base + ".NC1")));
     }
-}
-
-// The outputs are written beside their places and put there only when all three are whole.
-TEST_F(Job, AFailedWriteLeavesThePreviousOutputs) {
-    fs::copy_file(MILL5X_SAMPLES_DIR "/mill5x/MILL5X.pptable", folder / "MILL5X.pptable");
-    write("A.APT", "FROM/0,0,0\nFINI\n");
-    for (const char* output : {"A.NC1", "A.NCL", "A.NCS"})
-        write(output, "previous");
-    fs::create_directories(folder / "A.NCL.tmp" / "in the way");
-    const JobOutcome outcome = run_job(folder / "A.APT", "A", folder / "MILL5X.pptable");
-    EXPECT_EQ(outcome.failure, "cannot write " + (folder / "A.NCL").string());
-    for (const char* output : {"A.NC1", "A.NCL", "A.NCS"})
-        EXPECT_EQ(read(folder / output), "previous") << output;
-    EXPECT_FALSE(fs::exists(folder / "A.NC1.tmp"));
 }
 
 } // namespace
