@@ -33,6 +33,11 @@ std::vector<std::wstring> folder_levels(std::wstring_view path) {
     return levels;
 }
 
+std::wstring normalized_folder(std::wstring_view path) {
+    const auto levels = folder_levels(path);
+    return folder_path(levels, levels.size());
+}
+
 std::wstring folder_path(const std::vector<std::wstring>& levels, std::size_t count) {
     std::wstring path;
     for (std::size_t i = 0; i < count && i < levels.size(); ++i) {

@@ -10,6 +10,10 @@
 
 namespace workbench {
 
+// A full folder path as the panes keep it: without a trailing "\" (however many were
+// written), but a root keeps its own: "C:\", "\\server\share\".
+std::wstring normalized_folder(std::wstring_view path);
+
 // The levels of a full path: its root ("C:\", or "\\server\share\" for a network path),
 // then each folder's own name. A trailing "\" is ignored.
 std::vector<std::wstring> folder_levels(std::wstring_view path);

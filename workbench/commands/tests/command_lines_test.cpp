@@ -61,6 +61,9 @@ TEST(CommandLines, ProgramPathsWithBlanksAreQuotedWhenHandedOver) {
 TEST(CommandLines, BatchFilesRunUnderTheInterpreterWithTheirArgumentsAsTheyStand) {
     EXPECT_EQ(install_command(L"C:\\trelvo\\bin", L" mill 5x ").text(),
               L"instpp.bat C:\\trelvo\\bin  mill 5x ");
+    // A path is always quoted: "," ";" "=" split it as a blank does.
+    EXPECT_EQ(interpreter_line(install_command(L"C:\\trelvo\\bin", L"x"), L"D:\\a,b\\instpp.bat"),
+              L"cmd.exe /d /v:off /s /c \"\"D:\\a,b\\instpp.bat\" C:\\trelvo\\bin x\"");
     EXPECT_EQ(interpreter_line(install_command(L"C:\\trelvo\\bin", L"mill5x"),
                                L"C:\\Program Files\\Plexo\\instpp.bat"),
               L"cmd.exe /d /v:off /s /c \"\"C:\\Program Files\\Plexo\\instpp.bat\" "

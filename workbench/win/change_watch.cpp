@@ -1,0 +1,102 @@
+#include "win/change_watch.h"
+
+#include <algorithm>
+
+namespace workbench::win {
+namespace {
+
+struct ChangeNotificationCloser {
+    void operator()(HANDLE handle) const { FindCloseChangeNotification(handle); }
+};
+using ChangeNotification = std::unique_ptr<void, ChangeNotificationCloser>;
+
+ChangeNotification notification_for(const std::wstring& folder) {
+    if (folder.empty()) return {};
+    return desktop::own<ChangeNotification>(FindFirstChangeNotificationW(
+        folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME));
+}
+
+} // namespace
+
+ChangeWatch::ChangeWatch(HWND window, UINT message)
+    : window_(window), message_(message),
+      wake_(desktop::own(CreateEventW(nullptr, FALSE, FALSE, nullptr))),
+      thread_([this] { run(); }) {}
+
+ChangeWatch::~ChangeWatch() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake();
+    thread_.join();
+}
+
+void ChangeWatch::wake() {
+    SetEvent(wake_.get());
+}
+
+void ChangeWatch::watch_folder(What which, const std::wstring& folder) {
+    {
+        std::lock_guard lock(mutex_);
+        if (folders_[which] == folder) return;
+        folders_[which] = folder;
+        folders_changed_ = true;
+    }
+    wake();
+}
+
+void ChangeWatch::watch_process(HANDLE process) {
+    HANDLE own_handle = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &own_handle,
+                         SYNCHRONIZE, FALSE, 0))
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        new_processes_.push_back(desktop::own(own_handle));
+    }
+    wake();
+}
+
+void ChangeWatch::run() {
+    std::array<ChangeNotification, 2> folders;
+    std::vector<desktop::UniqueHandle> processes;
+    for (;;) {
+        {
+            std::lock_guard lock(mutex_);
+            if (stopping_) return;
+            if (folders_changed_) {
+                for (std::size_t n = 0; n < folders.size(); ++n)
+                    folders[n] = notification_for(folders_[n]);
+                folders_changed_ = false;
+            }
+            for (auto& process : new_processes_)
+                processes.push_back(std::move(process));
+            new_processes_.clear();
+        }
+        // The wait takes at most MAXIMUM_WAIT_OBJECTS handles; programs beyond that are
+        // waited for once earlier ones have ended.
+        std::vector<HANDLE> handles{wake_.get()};
+        std::vector<What> whats{program_ended};
+        for (std::size_t n = 0; n < folders.size(); ++n)
+            if (folders[n]) handles.push_back(folders[n].get()), whats.push_back(What(n));
+        for (const auto& process : processes) {
+            if (handles.size() == MAXIMUM_WAIT_OBJECTS) break;
+            handles.push_back(process.get());
+            whats.push_back(program_ended);
+        }
+        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(handles.size()),
+                                                    handles.data(), FALSE, INFINITE);
+        const DWORD index = result - WAIT_OBJECT_0;
+        if (index == 0 || index >= handles.size()) continue;
+        PostMessageW(window_, message_, whats[index], 0);
+        if (whats[index] == program_ended) {
+            std::erase_if(processes, [&](const auto& p) { return p.get() == handles[index]; });
+        } else if (!FindNextChangeNotification(handles[index])) {
+            // The folder itself is gone: the window finds out when it reads it again.
+            folders[whats[index]].reset();
+        }
+    }
+}
+
+} // namespace workbench::win
