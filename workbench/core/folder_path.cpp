@@ -66,6 +66,13 @@ std::wstring drive_item_text(wchar_t letter, std::wstring_view label) {
     return text;
 }
 
+std::optional<std::wstring> share_item_text(std::wstring_view path) {
+    if (!path.starts_with(L"\\\\")) return std::nullopt;
+    std::wstring root = folder_levels(path).front();
+    root.pop_back();
+    return root;
+}
+
 std::optional<wchar_t> drive_letter_of(std::wstring_view text) {
     if (text.size() < 2 || text[1] != L':') return std::nullopt;
     const wchar_t letter = ascii_upper(text[0]);

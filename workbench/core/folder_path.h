@@ -30,6 +30,10 @@ std::wstring folder_of_item(const std::vector<std::wstring>& levels, std::size_t
 // label in brackets when the drive has one.
 std::wstring drive_item_text(wchar_t letter, std::wstring_view label);
 
+// The drive list's item for the network share a path lies on ("\\server\share"); nothing
+// for a path on a drive.
+std::optional<std::wstring> share_item_text(std::wstring_view path);
+
 // The upper-case drive letter at the start of a drive item or a full path; nothing for a
 // network path.
 std::optional<wchar_t> drive_letter_of(std::wstring_view text);

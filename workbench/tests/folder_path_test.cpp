@@ -38,6 +38,8 @@ TEST(DriveItems, ShowLowerCaseLetterAndLabelAndGiveTheLetterBack) {
     EXPECT_EQ(drive_letter_of(L"D:\\nc"), L'D');
     EXPECT_EQ(drive_letter_of(L"\\\\server\\share"), std::nullopt);
     EXPECT_EQ(drive_letter_of(L"1:"), std::nullopt);
+    EXPECT_EQ(share_item_text(L"\\\\server\\share\\nc"), L"\\\\server\\share");
+    EXPECT_EQ(share_item_text(L"D:\\nc"), std::nullopt);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "win/change_watch.h"
 
+#include "core/folder_path.h"
+
 #include <algorithm>
 
 namespace workbench::win {
@@ -10,10 +12,19 @@ struct ChangeNotificationCloser {
 };
 using ChangeNotification = std::unique_ptr<void, ChangeNotificationCloser>;
 
-ChangeNotification notification_for(const std::wstring& folder) {
+ChangeNotification notification_for(const std::wstring& folder, DWORD changes) {
     if (folder.empty()) return {};
-    return desktop::own<ChangeNotification>(FindFirstChangeNotificationW(
-        folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME));
+    return desktop::own<ChangeNotification>(
+        FindFirstChangeNotificationW(folder.c_str(), FALSE, changes));
+}
+
+// The folder's files and subfolders, and in its parent the subfolders: a folder that is
+// removed or renamed is not always told by its own notification (Wine's is not).
+std::array<ChangeNotification, 2> notifications_for(const std::wstring& folder) {
+    const auto levels = folder_levels(folder);
+    const std::wstring parent = levels.size() > 1 ? folder_path(levels, levels.size() - 1) : L"";
+    return {notification_for(folder, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME),
+            notification_for(parent, FILE_NOTIFY_CHANGE_DIR_NAME)};
 }
 
 } // namespace
@@ -59,7 +70,7 @@ void ChangeWatch::watch_process(HANDLE process) {
 }
 
 void ChangeWatch::run() {
-    std::array<ChangeNotification, 2> folders;
+    std::array<std::array<ChangeNotification, 2>, 2> folders;
     std::vector<desktop::UniqueHandle> processes;
     for (;;) {
         {
@@ -67,7 +78,7 @@ void ChangeWatch::run() {
             if (stopping_) return;
             if (folders_changed_) {
                 for (std::size_t n = 0; n < folders.size(); ++n)
-                    folders[n] = notification_for(folders_[n]);
+                    folders[n] = notifications_for(folders_[n]);
                 folders_changed_ = false;
             }
             for (auto& process : new_processes_)
@@ -78,8 +89,13 @@ void ChangeWatch::run() {
         // waited for once earlier ones have ended.
         std::vector<HANDLE> handles{wake_.get()};
         std::vector<What> whats{program_ended};
-        for (std::size_t n = 0; n < folders.size(); ++n)
-            if (folders[n]) handles.push_back(folders[n].get()), whats.push_back(What(n));
+        for (std::size_t n = 0; n < folders.size(); ++n) {
+            for (const auto& notification : folders[n]) {
+                if (!notification) continue;
+                handles.push_back(notification.get());
+                whats.push_back(What(n));
+            }
+        }
         for (const auto& process : processes) {
             if (handles.size() == MAXIMUM_WAIT_OBJECTS) break;
             handles.push_back(process.get());
@@ -94,7 +110,8 @@ void ChangeWatch::run() {
             std::erase_if(processes, [&](const auto& p) { return p.get() == handles[index]; });
         } else if (!FindNextChangeNotification(handles[index])) {
             // The folder itself is gone: the window finds out when it reads it again.
-            folders[whats[index]].reset();
+            for (auto& notification : folders[whats[index]])
+                if (notification.get() == handles[index]) notification.reset();
         }
     }
 }

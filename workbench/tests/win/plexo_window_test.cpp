@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace workbench::testing {
@@ -14,7 +15,7 @@ namespace {
 using desktop::testing::click;
 
 TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndCaptions) {
-    start(config());
+    start(config("VAR", cl_ + L"\\", "R&D"));
     EXPECT_EQ(log_, Log{});
     EXPECT_FALSE(IsWindowVisible(window_->window())) << "start-up runs before it shows";
     EXPECT_EQ(desktop::window_text(window_->window()), L"Plexo V1.9");
@@ -29,8 +30,10 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndCaptions) {
     EXPECT_EQ(items(L"FilAPT"), all_cl_files);
     EXPECT_EQ(window_->pp_folder(), pp_);
     EXPECT_EQ(items(L"FilPosts"), (Items{L"FANUC", L"MILL.PP.EXE"}));
+    EXPECT_EQ(window_->cl_folder(), cl_) << "kept without its trailing backslash";
+    // "&&" is how a button shows one "&" and takes no access key from it.
     EXPECT_EQ(texts({L"CmdUser1", L"CmdUser2", L"CmdUser3", L"CmbType"}),
-              (Items{L"Backup", L"Print", L"Zip", L"All files"}));
+              (Items{L"Backup", L"Print", L"R&&D", L"All files"}));
     EXPECT_EQ(desktop::window_text(control(L"DrivePP")).substr(0, 2), L"c:");
     // Classes, styles, IDs and tool tips by the table; the layout rule decides the places.
     desktop::testing::expect_controls_match_table(*window_, window_->design(),
@@ -51,6 +54,12 @@ TEST_F(PlexoTest, FileTypesFilterAndClicksChooseTheFiles) {
     desktop::testing::type_into(control(L"CmbType"), L"*.APT");
     notify(L"CmbType", CBN_EDITCHANGE);
     EXPECT_EQ(items(L"FilAPT"), part1) << "typing into the file-type field changes nothing";
+    // The arrow keys choose a file as a click does.
+    PostMessageW(control(L"FilAPT"), WM_KEYDOWN, VK_UP, 0);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (!IsDialogMessageW(window_->window(), &message)) DispatchMessageW(&message);
+    EXPECT_EQ(state().cl_file, L"PART1.APT");
 
     // A single click only highlights a folder; a double-click opens it, keeping the names.
     write_file(cl_ + L"\\sub\\PART1.nc", "");
@@ -59,7 +68,7 @@ TEST_F(PlexoTest, FileTypesFilterAndClicksChooseTheFiles) {
     click_item(L"DirAPT", L"sub", LBN_DBLCLK);
     EXPECT_EQ(window_->cl_folder(), cl_ + L"\\sub");
     EXPECT_EQ(items(L"FilAPT"), (Items{L"PART1.nc"}));
-    EXPECT_EQ(state().cl_file, L"PART1.NC");
+    EXPECT_EQ(state().cl_file, L"PART1.APT");
 }
 
 TEST_F(PlexoTest, ADriveThatCannotBeReadLeavesThePaneAsItWas) {
@@ -84,6 +93,7 @@ TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
         std::size_t messages;
         Items captions;
         std::wstring cl_folder, pp_folder;
+        bool without_trelvo_bin = false;
     } cases[] = {
         // Opening it, the five reads, and the two empty folder values.
         {"", 8, {L"", L"", L""}, root, trelvo_bin},
@@ -91,17 +101,64 @@ TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
         {two_lines + "\"Backup\"\r\n\"Print\"\r\n", 1, {L"Backup", L"Print", L"Print"}, cl_, pp_},
         {config("VAR", cl_ + L"\\gone"), 1, {L"Backup", L"Print", L"Zip"}, root, pp_},
         {pp_gone, 1, {L"Backup", L"Print", L"Zip"}, cl_, trelvo_bin},
+        {config(), 1, {L"Backup", L"Print", L"Zip"}, cl_, pp_, true},
     };
     for (const auto& c : cases) {
         shell_.answers = {cancel_button, cancel_button};
+        if (c.without_trelvo_bin) {
+            ASSERT_TRUE(RemoveDirectoryW(trelvo_bin.c_str()));
+        }
         start(c.file);
+        CreateDirectoryW(trelvo_bin.c_str(), nullptr);
         EXPECT_EQ(log_, Log(c.messages, L"box 1 Plexo: APT source folder not found")) << c.file;
         EXPECT_EQ(state().answer, c.messages == 1 ? 2 : 1) << "the last box's button, then OK";
         EXPECT_EQ(texts({L"CmdUser1", L"CmdUser2", L"CmdUser3"}), c.captions);
         EXPECT_EQ(std::pair(window_->cl_folder(), window_->pp_folder()),
                   std::pair(c.cl_folder, c.pp_folder))
             << c.file;
+        // Whatever failed, each pane's drive, folder and file lists show one folder.
+        if (c.cl_folder == cl_) {
+            EXPECT_EQ(items(L"FilAPT"), all_cl_files) << c.file;
+        }
+        if (c.pp_folder == pp_) {
+            EXPECT_EQ(items(L"FilPosts").size(), 2u) << c.file;
+        }
+        for (const auto* drives : {L"DriveAPT", L"DrivePP"})
+            EXPECT_EQ(desktop::window_text(control(drives)).substr(0, 2), L"c:") << c.file;
     }
+}
+
+// Files that other programs add or remove show up with nothing clicked, the pattern and the
+// highlighted file kept; a folder that vanishes is reported once and left for its parent.
+TEST_F(PlexoTest, TheListsFollowTheFoldersByThemselves) {
+    start(config());
+    const auto listed = [this](const wchar_t* name) {
+        const Items files = items(L"FilAPT");
+        return std::ranges::find(files, std::wstring(name)) != files.end();
+    };
+    click_item(L"FilAPT", L"PART1.APT");
+    write_file(cl_ + L"\\NEW.APT", "");
+    DeleteFileW((cl_ + L"\\b.apt").c_str());
+    EXPECT_TRUE(eventually([&] { return listed(L"NEW.APT") && !listed(L"b.apt"); }));
+    EXPECT_EQ(highlighted(L"FilAPT"), L"PART1.APT");
+
+    // A post-processor still writing when "Result = ..." was answered.
+    click(control(L"CmdPost"));
+    write_file(cl_ + L"\\PART1.LIS", "");
+    EXPECT_TRUE(eventually([&] { return listed(L"PART1.LIS"); }));
+    EXPECT_EQ(items(L"FilAPT"), (Items{L"PART1.APT", L"PART1.LIS", L"PART1.NC"}));
+
+    click_item(L"DirAPT", L"sub", LBN_DBLCLK);
+    log_.clear();
+    // Moved away: Wine keeps a removed folder until the watch lets go of it, Windows not.
+    ASSERT_TRUE(MoveFileW((cl_ + L"\\sub").c_str(), (folder_.path() + L"\\moved").c_str()));
+    EXPECT_TRUE(eventually([&] { return window_->cl_folder() == cl_; }));
+    EXPECT_TRUE(eventually([&] { return !log_.empty(); }));
+    EXPECT_EQ(log_, Log{L"box 0 Plexo: The folder " + cl_ +
+                        L"\\sub can no longer be read; the "
+                        L"list shows " +
+                        cl_ + L" instead."});
+    EXPECT_EQ(items(L"FilAPT"), (Items{L"PART1.APT", L"PART1.LIS", L"PART1.NC"}));
 }
 
 TEST_F(PlexoTest, ExitWritesTheFileInItsWrittenFormOnlyForVar) {
@@ -115,6 +172,7 @@ TEST_F(PlexoTest, ExitWritesTheFileInItsWrittenFormOnlyForVar) {
         {"VAR\r\n" + narrow(cl_) + "\r\n" + narrow(pp_) + "\r\nBackup\r\nPrint\r\nZip\r\n", true,
          false, config("VAR", cl_ + L"\\sub")},
         {config("var"), true, false, config("var")},
+        {config("VAR", cl_, "R&D"), true, false, config("VAR", cl_ + L"\\sub", "R&D")},
         {written, false, false, written},
         {"", true, false, "<missing>"},
         // A file that cannot be written is kept and reported, and the program still ends.
@@ -193,6 +251,7 @@ TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
     // A double-click chooses and edits, once; the user buttons run their own batch files
     // whatever their captions say.
     const auto starts = shell_.started.size();
+    shell_.inputs = {L"\u00e9t\u00e9"};
     click_item(L"FilAPT", L"PART1.APT", LBN_DBLCLK);
     ASSERT_EQ(shell_.started.size(), starts + 1);
     const std::wstring editor = L"c:\\Program Files\\windows NT\\accessories\\wordpad.exe";
@@ -209,6 +268,9 @@ TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
         click(control(button));
         EXPECT_EQ(shell_.started.back().program, program) << narrow(button);
     }
+    // PP Help upper-cases the word by the system's rules, not only a to z.
+    const std::wstring help = L"start " + pp_ + L"\\MILL ?\u00c9T\u00c9";
+    EXPECT_NE(std::ranges::find(log_, help), log_.end());
 }
 
 } // namespace
