@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace workbench::testing {
 namespace {
@@ -82,6 +83,27 @@ TEST_F(PlexoTest, ADriveThatCannotBeReadLeavesThePaneAsItWas) {
     EXPECT_EQ(desktop::window_text(control(L"DriveAPT")).substr(0, 2), L"c:");
     EXPECT_EQ(window_->cl_folder(), cl_);
     EXPECT_EQ(items(L"FilAPT"), all_cl_files);
+}
+
+// Wine reaches \\server\share through its prefix's dosdevices\unc folder, which the test
+// can make; on Windows the test is skipped.
+TEST_F(PlexoTest, AFolderOnANetworkShareOpensWithTheShareAsItsDrive) {
+    wchar_t prefix[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) GTEST_SKIP() << "no Wine prefix";
+    std::wstring unc_folder = L"Z:" + std::wstring(prefix) + L"/dosdevices/unc/localhost";
+    std::ranges::replace(unc_folder, L'/', L'\\');
+    const std::wstring share = L"plexo-" + std::to_wstring(GetCurrentProcessId());
+    std::filesystem::create_directories(unc_folder + L"\\" + share + L"\\jobs");
+    write_file(unc_folder + L"\\" + share + L"\\jobs\\P1.APT", "");
+    const std::wstring jobs = L"\\\\localhost\\" + share + L"\\jobs";
+    start(config("VAR", jobs + L"\\"));
+    EXPECT_EQ(log_, Log{});
+    EXPECT_EQ(window_->cl_folder(), jobs);
+    EXPECT_EQ(items(L"FilAPT"), (Items{L"P1.APT"}));
+    EXPECT_EQ(desktop::window_text(control(L"DriveAPT")), L"\\\\localhost\\" + share);
+    window_.reset();
+    std::filesystem::remove_all(unc_folder + L"\\" + share);
 }
 
 TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
