@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <tuple>
 
 namespace workbench::testing {
 namespace {
@@ -36,6 +37,29 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndCaptions) {
     EXPECT_EQ(texts({L"CmdUser1", L"CmdUser2", L"CmdUser3", L"CmbType"}),
               (Items{L"Backup", L"Print", L"R&&D", L"All files"}));
     EXPECT_EQ(desktop::window_text(control(L"DrivePP")).substr(0, 2), L"c:");
+    // The window as designed: client area 12375 x 8115 twips, a sizable border with both
+    // boxes and the system menu, System bold 9.75 points, a 32 x 32 icon of its own.
+    const HWND form = window_->window();
+    RECT client;
+    GetClientRect(form, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom),
+              std::pair(LONG{MulDiv(12375, window_->dpi(), 1440)},
+                        LONG{MulDiv(8115, window_->dpi(), 1440)}));
+    const LONG_PTR border = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU;
+    EXPECT_EQ(GetWindowLongPtrW(form, GWL_STYLE) & border, border);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(L"FilAPT"), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(
+        std::tuple(std::wstring(font.lfFaceName), font.lfWeight, font.lfHeight),
+        std::tuple(std::wstring(L"System"), FW_BOLD, -std::lround(9.75 * window_->dpi() / 72)));
+    ICONINFO icon{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrW(form, GCLP_HICON)), &icon));
+    BITMAP colours{};
+    GetObjectW(icon.hbmColor, sizeof colours, &colours);
+    EXPECT_EQ(std::pair(colours.bmWidth, colours.bmHeight), std::pair(LONG{32}, LONG{32}));
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
     // Classes, styles, IDs and tool tips by the table; the layout rule decides the places.
     desktop::testing::expect_controls_match_table(*window_, window_->design(),
                                                   desktop::testing::Places::not_checked);
@@ -72,8 +96,17 @@ TEST_F(PlexoTest, FileTypesFilterAndClicksChooseTheFiles) {
     EXPECT_EQ(state().cl_file, L"PART1.APT");
 }
 
-TEST_F(PlexoTest, ADriveThatCannotBeReadLeavesThePaneAsItWas) {
+TEST_F(PlexoTest, ADriveGoesToItsCurrentFolderOrLeavesThePaneAsItWas) {
     start(config());
+    // Wine's Z: is the Unix root; the system keeps each drive's current folder in "=Z:".
+    SetEnvironmentVariableW(L"=Z:", L"Z:\\tmp");
+    choose(L"DriveAPT", static_cast<int>(SendMessageW(control(L"DriveAPT"), CB_FINDSTRING, -1,
+                                                      reinterpret_cast<LPARAM>(L"z:"))));
+    EXPECT_EQ(window_->cl_folder(), L"Z:\\tmp");
+    choose(L"DriveAPT", 0); // c:, whose current folder is the test's
+    click_item(L"DirAPT", L"cl", LBN_DBLCLK);
+    ASSERT_EQ(window_->cl_folder(), cl_);
+
     // A drive letter the system does not have, as a drive without its medium would be.
     const auto gone =
         SendMessageW(control(L"DriveAPT"), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"q: [gone]"));
