@@ -53,13 +53,18 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndCaptions) {
     EXPECT_EQ(
         std::tuple(std::wstring(font.lfFaceName), font.lfWeight, font.lfHeight),
         std::tuple(std::wstring(L"System"), FW_BOLD, -std::lround(9.75 * window_->dpi() / 72)));
-    ICONINFO icon{};
-    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrW(form, GCLP_HICON)), &icon));
-    BITMAP colours{};
-    GetObjectW(icon.hbmColor, sizeof colours, &colours);
-    EXPECT_EQ(std::pair(colours.bmWidth, colours.bmHeight), std::pair(LONG{32}, LONG{32}));
-    DeleteObject(icon.hbmColor);
-    DeleteObject(icon.hbmMask);
+    // The icon: the program's own, holding a 32 x 32 image of 256 colours among the sizes
+    // other screens ask for (its group directory: 6 bytes, then 14 bytes an image).
+    EXPECT_NE(GetClassLongPtrW(form, GCLP_HICON), 0);
+    const HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    std::vector<std::tuple<int, int, int>> images; // width, height, bits a pixel
+    for (int n = 0; n < directory[4]; ++n) {
+        const BYTE* image = directory + 6 + 14 * n;
+        images.emplace_back(image[0], image[1], image[6]);
+    }
+    EXPECT_NE(std::ranges::find(images, std::tuple(32, 32, 8)), images.end());
     // Classes, styles, IDs and tool tips by the table; the layout rule decides the places.
     desktop::testing::expect_controls_match_table(*window_, window_->design(),
                                                   desktop::testing::Places::not_checked);
