@@ -47,8 +47,6 @@ TEST(CommandLines, ProgramPathsWithBlanksAreQuotedWhenHandedOver) {
          L"c:\\Program Files\\windows NT\\accessories\\wordpad.exe D:\\JOBS\\P100\\PART1.APT",
          L"\"c:\\Program Files\\windows NT\\accessories\\wordpad.exe\" "
          L"D:\\JOBS\\P100\\PART1.APT"},
-        {syntax_help_command(L"C:\\trelvo\\bin", L"MILL5X", L"gotO"),
-         L"C:\\trelvo\\bin\\MILL5X ?GOTO", L"C:\\trelvo\\bin\\MILL5X ?GOTO"},
         {syntax_help_command(L"C:\\Post Processors", L"MILL5X", L""),
          L"C:\\Post Processors\\MILL5X ?", L"\"C:\\Post Processors\\MILL5X\" ?"},
     };
