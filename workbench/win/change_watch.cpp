@@ -7,11 +7,6 @@
 namespace workbench::win {
 namespace {
 
-struct ChangeNotificationCloser {
-    void operator()(HANDLE handle) const { FindCloseChangeNotification(handle); }
-};
-using ChangeNotification = std::unique_ptr<void, ChangeNotificationCloser>;
-
 ChangeNotification notification_for(const std::wstring& folder, DWORD changes) {
     if (folder.empty()) return {};
     return desktop::own<ChangeNotification>(
@@ -20,7 +15,7 @@ ChangeNotification notification_for(const std::wstring& folder, DWORD changes) {
 
 // The folder's files and subfolders, and in its parent the subfolders: a folder that is
 // removed or renamed is not always told by its own notification (Wine's is not).
-std::array<ChangeNotification, 2> notifications_for(const std::wstring& folder) {
+FolderNotifications notifications_for(const std::wstring& folder) {
     const auto levels = folder_levels(folder);
     const std::wstring parent = levels.size() > 1 ? folder_path(levels, levels.size() - 1) : L"";
     return {notification_for(folder, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME),
@@ -48,11 +43,15 @@ void ChangeWatch::wake() {
 }
 
 void ChangeWatch::watch_folder(What which, const std::wstring& folder) {
+    if (folders_[which] == folder) return;
+    folders_[which] = folder;
+    // Made here rather than on the watch's thread, so that no change after this call
+    // happens before the notification exists.
+    auto notifications = notifications_for(folder);
     {
         std::lock_guard lock(mutex_);
-        if (folders_[which] == folder) return;
-        folders_[which] = folder;
-        folders_changed_ = true;
+        new_notifications_[which] = std::move(notifications);
+        folder_replaced_[which] = true;
     }
     wake();
 }
@@ -70,16 +69,16 @@ void ChangeWatch::watch_process(HANDLE process) {
 }
 
 void ChangeWatch::run() {
-    std::array<std::array<ChangeNotification, 2>, 2> folders;
+    std::array<FolderNotifications, 2> folders;
     std::vector<desktop::UniqueHandle> processes;
     for (;;) {
         {
             std::lock_guard lock(mutex_);
             if (stopping_) return;
-            if (folders_changed_) {
-                for (std::size_t n = 0; n < folders.size(); ++n)
-                    folders[n] = notifications_for(folders_[n]);
-                folders_changed_ = false;
+            for (std::size_t n = 0; n < folders.size(); ++n) {
+                if (!folder_replaced_[n]) continue;
+                folders[n] = std::move(new_notifications_[n]);
+                folder_replaced_[n] = false;
             }
             for (auto& process : new_processes_)
                 processes.push_back(std::move(process));

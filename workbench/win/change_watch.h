@@ -8,12 +8,20 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace workbench::win {
+
+struct ChangeNotificationCloser {
+    void operator()(HANDLE handle) const { FindCloseChangeNotification(handle); }
+};
+using ChangeNotification = std::unique_ptr<void, ChangeNotificationCloser>;
+// A folder's own notification and its parent's.
+using FolderNotifications = std::array<ChangeNotification, 2>;
 
 class ChangeWatch {
 public:
@@ -28,6 +36,7 @@ public:
 
     // Watches this folder for files and folders that come, go or are renamed, instead of
     // the one watched before for `which` (cl_folder or pp_folder); an empty path watches none.
+    // Called on the window's thread only; every change after it returns is told.
     void watch_folder(What which, const std::wstring& folder);
     // Tells program_ended when the process ends; the watch keeps its own handle.
     void watch_process(HANDLE process);
@@ -40,8 +49,9 @@ private:
     UINT message_;
     desktop::UniqueHandle wake_;
     std::mutex mutex_; // guards the requests below, which the thread takes up when woken
-    std::array<std::wstring, 2> folders_;
-    bool folders_changed_ = true;
+    std::array<std::wstring, 2> folders_; // the window thread's own: what is watched
+    std::array<FolderNotifications, 2> new_notifications_;
+    std::array<bool, 2> folder_replaced_{};
     std::vector<desktop::UniqueHandle> new_processes_;
     bool stopping_ = false;
     std::thread thread_;
