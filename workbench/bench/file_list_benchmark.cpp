@@ -67,6 +67,8 @@ int wmain(int argc, wchar_t** argv) {
         for (int round = 0; round < 3; ++round) {
             bare = std::min(bare, bare_enumeration(folder, entries));
             files.set_pattern(pattern);
+            // As when the folder watch reads it again: a file is highlighted and stays so.
+            SendMessageW(list, LB_SETCURSEL, SendMessageW(list, LB_GETCOUNT, 0, 0) / 2, 0);
             const auto start = std::chrono::steady_clock::now();
             files.show_folder(folder);
             shown = std::min(shown, seconds_since(start));

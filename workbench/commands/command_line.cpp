@@ -29,8 +29,9 @@ std::wstring program_line(const CommandLine& line) {
 }
 
 std::wstring interpreter_line(const CommandLine& line, std::wstring_view batch_path) {
-    return L"cmd.exe /d /v:off /s /c \"" + quoted_program(batch_path) + joined_arguments(line) +
-           L"\"";
+    // Always quoted: besides a blank, "," ";" and "=" also split an unquoted path.
+    return L"cmd.exe /d /v:off /s /c \"\"" + std::wstring(batch_path) + L"\"" +
+           joined_arguments(line) + L"\"";
 }
 
 std::optional<std::wstring> interpreter_hazard(const CommandLine& line) {

@@ -1,6 +1,6 @@
 #include "commands/command_lines.h"
 
-#include <cwctype>
+#include <algorithm>
 
 namespace workbench {
 
@@ -19,11 +19,10 @@ void add_cl_pieces(CommandLine& line, const ClPieces& cl) {
     line.arguments.push_back({L"extension", cl.extension});
 }
 
-std::wstring upper_case(std::wstring_view text) {
-    std::wstring upper(text);
-    for (auto& c : upper)
-        c = static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(c)));
-    return upper;
+std::wstring upper_case(std::wstring_view text, UpperCase upper) {
+    std::wstring result(text);
+    std::ranges::transform(result, result.begin(), upper);
+    return result;
 }
 
 } // namespace
@@ -60,9 +59,10 @@ CommandLine install_command(std::wstring_view pp_folder, std::wstring_view typed
 }
 
 CommandLine syntax_help_command(std::wstring_view pp_folder, std::wstring_view pp_name,
-                                std::wstring_view typed_word) {
-    return {
-        joined_path(pp_folder, pp_name), {{L"major word", L"?" + upper_case(typed_word)}}, false};
+                                std::wstring_view typed_word, UpperCase upper) {
+    return {joined_path(pp_folder, pp_name),
+            {{L"major word", L"?" + upper_case(typed_word, upper)}},
+            false};
 }
 
 } // namespace workbench

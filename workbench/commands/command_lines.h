@@ -4,6 +4,7 @@
 
 #include "commands/cl_pieces.h"
 #include "commands/command_line.h"
+#include "core/case_fold.h"
 
 #include <string_view>
 
@@ -28,9 +29,9 @@ CommandLine users_guide_command();
 // instpp.bat with the post-processor folder and the name exactly as typed.
 CommandLine install_command(std::wstring_view pp_folder, std::wstring_view typed_name);
 
-// The chosen post-processor asked for the syntax of a major word, upper-cased:
+// The chosen post-processor asked for the syntax of a major word, upper-cased by `upper`:
 // C:\trelvo\bin\MILL5X ?GOTO
 CommandLine syntax_help_command(std::wstring_view pp_folder, std::wstring_view pp_name,
-                                std::wstring_view typed_word);
+                                std::wstring_view typed_word, UpperCase upper = ascii_upper);
 
 } // namespace workbench

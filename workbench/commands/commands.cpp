@@ -105,7 +105,7 @@ void Commands::remove_pp() {
 
 void Commands::pp_help() {
     const auto word = shell_.input_box(help_prompt, help_title);
-    run(syntax_help_command(panes_.pp_folder(), state_.pp_name, word));
+    run(syntax_help_command(panes_.pp_folder(), state_.pp_name, word, upper_));
 }
 
 } // namespace workbench

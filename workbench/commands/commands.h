@@ -4,6 +4,7 @@
 
 #include "commands/panes.h"
 #include "commands/shell.h"
+#include "core/case_fold.h"
 #include "core/window_state.h"
 
 #include <string>
@@ -15,8 +16,9 @@ inline constexpr std::wstring_view program_title = L"Plexo";
 
 class Commands {
 public:
-    Commands(WindowState& state, Panes& panes, Shell& shell)
-        : state_(state), panes_(panes), shell_(shell) {}
+    // `upper` upper-cases the word asked for by PP Help: the system's rules on Windows.
+    Commands(WindowState& state, Panes& panes, Shell& shell, UpperCase upper = ascii_upper)
+        : state_(state), panes_(panes), shell_(shell), upper_(upper) {}
 
     void post();             // CmdPost
     void user(int number);   // CmdUser1 to CmdUser3
@@ -40,6 +42,7 @@ private:
     WindowState& state_;
     Panes& panes_;
     Shell& shell_;
+    UpperCase upper_;
 };
 
 } // namespace workbench

@@ -73,4 +73,13 @@ std::string config_file_bytes(const SavedSettings& settings) {
     return to_utf8(text);
 }
 
+std::wstring without_access_key(std::wstring_view caption) {
+    std::wstring text;
+    for (const wchar_t c : caption) {
+        text += c;
+        if (c == L'&') text += c;
+    }
+    return text;
+}
+
 } // namespace workbench

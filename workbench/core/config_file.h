@@ -40,6 +40,10 @@ struct SavedSettings {
     std::array<std::wstring, 3> user_captions;
 };
 
+// The text a user button is given so that it shows a caption from the file exactly as
+// stored: every "&" doubled, so that none becomes an access key.
+std::wstring without_access_key(std::wstring_view caption);
+
 // The whole file as exit writes it: line 1 the mode word "VAR" and the CL folder, then one
 // line each for the post-processor folder and the three captions, every line ending in
 // CR LF, encoded as UTF-8.

@@ -33,6 +33,11 @@ std::vector<std::wstring> folder_levels(std::wstring_view path) {
     return levels;
 }
 
+std::wstring normalized_folder(std::wstring_view path) {
+    const auto levels = folder_levels(path);
+    return folder_path(levels, levels.size());
+}
+
 std::wstring folder_path(const std::vector<std::wstring>& levels, std::size_t count) {
     std::wstring path;
     for (std::size_t i = 0; i < count && i < levels.size(); ++i) {
@@ -59,6 +64,13 @@ std::wstring drive_item_text(wchar_t letter, std::wstring_view label) {
         text += L']';
     }
     return text;
+}
+
+std::optional<std::wstring> share_item_text(std::wstring_view path) {
+    if (!path.starts_with(L"\\\\")) return std::nullopt;
+    std::wstring root = folder_levels(path).front();
+    root.pop_back();
+    return root;
 }
 
 std::optional<wchar_t> drive_letter_of(std::wstring_view text) {

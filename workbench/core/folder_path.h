@@ -10,6 +10,10 @@
 
 namespace workbench {
 
+// A full folder path as the panes keep it: without a trailing "\" (however many were
+// written), but a root keeps its own: "C:\", "\\server\share\".
+std::wstring normalized_folder(std::wstring_view path);
+
 // The levels of a full path: its root ("C:\", or "\\server\share\" for a network path),
 // then each folder's own name. A trailing "\" is ignored.
 std::vector<std::wstring> folder_levels(std::wstring_view path);
@@ -25,6 +29,10 @@ std::wstring folder_of_item(const std::vector<std::wstring>& levels, std::size_t
 // The drive list's item for a drive: the lower-case letter and colon, then a blank and the
 // label in brackets when the drive has one.
 std::wstring drive_item_text(wchar_t letter, std::wstring_view label);
+
+// The drive list's item for the network share a path lies on ("\\server\share"); nothing
+// for a path on a drive.
+std::optional<std::wstring> share_item_text(std::wstring_view path);
 
 // The upper-case drive letter at the start of a drive item or a full path; nothing for a
 // network path.

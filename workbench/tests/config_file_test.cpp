@@ -59,6 +59,7 @@ TEST(ConfigFile, IsWrittenToTheByteAndEveryValueSurvivesARoundTrip) {
     EXPECT_EQ(
         read_six(decode_text(config_file_bytes(settings), latin1)),
         (Read{L"VAR", settings.cl_folder, settings.pp_folder, L"a,b", unpaired, L"Say \"hi\""}));
+    EXPECT_EQ(without_access_key(L"R&D && &"), L"R&&D &&&& &&");
 }
 
 TEST(DecodeText, ReadsUtf8ElseTheAnsiCodePage) {

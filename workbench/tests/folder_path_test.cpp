@@ -16,11 +16,13 @@ TEST(FolderLevels, SplitAPathIntoItsRootAndFoldersAndJoinThemBack) {
         {L"C:", {L"C:\\"}, L"C:\\"},
         {L"C:\\trelvo\\bin\\", {L"C:\\", L"trelvo", L"bin"}, L"C:\\trelvo\\bin"},
         {L"\\\\server\\share\\nc", {L"\\\\server\\share\\", L"nc"}, L"\\\\server\\share\\nc"},
+        {L"\\\\server\\share", {L"\\\\server\\share\\"}, L"\\\\server\\share\\"},
+        {L"D:\\JOBS\\P100\\\\", {L"D:\\", L"JOBS", L"P100"}, L"D:\\JOBS\\P100"},
     };
     for (const auto& c : cases) {
         const auto levels = folder_levels(c.path);
         EXPECT_EQ(levels, c.levels) << testing::PrintToString(std::wstring(c.path));
-        EXPECT_EQ(folder_path(levels, levels.size()), c.joined);
+        EXPECT_EQ(normalized_folder(c.path), c.joined);
     }
     const Levels levels = {L"C:\\", L"trelvo", L"bin"};
     EXPECT_EQ(folder_of_item(levels, 0, L"C:\\"), L"C:\\");
@@ -36,6 +38,8 @@ TEST(DriveItems, ShowLowerCaseLetterAndLabelAndGiveTheLetterBack) {
     EXPECT_EQ(drive_letter_of(L"D:\\nc"), L'D');
     EXPECT_EQ(drive_letter_of(L"\\\\server\\share"), std::nullopt);
     EXPECT_EQ(drive_letter_of(L"1:"), std::nullopt);
+    EXPECT_EQ(share_item_text(L"\\\\server\\share\\nc"), L"\\\\server\\share");
+    EXPECT_EQ(share_item_text(L"D:\\nc"), std::nullopt);
 }
 
 } // namespace

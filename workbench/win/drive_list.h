@@ -1,9 +1,11 @@
 #pragma once
-// A drive list: a drop-down list of the system's drives, each shown as "c: [label]".
+// A drive list: a drop-down list of the system's drives, each shown as "c: [label]", and
+// the network share of the open folder when it lies on one, as "\\server\share".
 
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 namespace workbench::win {
 
@@ -11,15 +13,25 @@ class DriveList {
 public:
     explicit DriveList(HWND combo) : combo_(combo) {}
 
-    // Lists the drives the system has now, keeping the drive shown.
+    // Lists the drives the system has now, keeping the entry shown. Never waits on a
+    // network: a network drive's label is asked for only so long.
     void refill();
-    // Shows the drive without moving anything else; false when the system has no such drive.
-    bool show(wchar_t letter);
-    // The drive shown (upper-case letter), if any.
+    // Shows the drive or network share that `folder` lies on without moving anything else;
+    // false when the system has no such drive.
+    bool show_root_of(const std::wstring& folder);
+    // The drive shown (upper-case letter); nothing for a network share.
     std::optional<wchar_t> shown() const;
 
 private:
+    std::wstring shown_text() const;
+    bool show_item(const std::wstring& root);
+
     HWND combo_;
+    std::wstring share_; // the share entry, when the open folder lies on one
 };
+
+// Whether a drive answers within a second and a half; only a network drive can keep the
+// window waiting that long, so no other is asked.
+bool drive_answers(wchar_t letter);
 
 } // namespace workbench::win

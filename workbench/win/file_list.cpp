@@ -29,11 +29,18 @@ void FileList::show_files(const std::wstring& folder, std::vector<std::wstring> 
     std::size_t characters = 0;
     for (const auto& name : files)
         characters += name.size() + 1;
+    // Read again, the list keeps the file the user highlighted when it is still there.
+    const auto highlighted = desktop::selected_item_text(list_);
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     SendMessageW(list_, LB_INITSTORAGE, files.size(), characters * sizeof(wchar_t));
     for (const auto& name : files)
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    if (highlighted)
+        SendMessageW(list_, LB_SETCURSEL,
+                     SendMessageW(list_, LB_FINDSTRINGEXACT, -1,
+                                  reinterpret_cast<LPARAM>(highlighted->c_str())),
+                     0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
 }

@@ -11,8 +11,11 @@
 namespace workbench::win {
 
 DWORD FilePane::open_folder(const std::wstring& path) {
+    // However the path was written (a trailing "\", a doubled one), the pane keeps it in
+    // one form: what the commands join names to and Exit writes back.
     std::wstring full = full_path(path);
     if (full.empty()) return ERROR_PATH_NOT_FOUND;
+    full = normalized_folder(full);
     if (full.size() >= 2 && full[1] == L':') full[0] = ascii_upper(full[0]);
     // One reading of the folder serves both lists: large folders are read once.
     auto contents = read_folder(full);
@@ -24,8 +27,12 @@ DWORD FilePane::open_folder(const std::wstring& path) {
 }
 
 bool FilePane::show_drive_of_folder() {
-    const auto letter = drive_letter_of(folders_.path());
-    return letter && drives_.show(*letter);
+    return drives_.show_root_of(folders_.path());
+}
+
+void FilePane::show_one_folder() {
+    if (files_.folder() != folders_.path()) files_.show_folder(folders_.path());
+    show_drive_of_folder();
 }
 
 std::optional<std::wstring> FilePane::drive_chosen() {
@@ -33,8 +40,8 @@ std::optional<std::wstring> FilePane::drive_chosen() {
     if (!letter || *letter == drive_letter_of(folders_.path())) return std::nullopt;
     const wchar_t drive[] = {*letter, L':', 0};
     const wchar_t root[] = {*letter, L':', L'\\', 0};
-    DWORD error = open_folder(full_path(drive));
-    if (error) error = open_folder(root);
+    DWORD error = drive_answers(*letter) ? open_folder(full_path(drive)) : ERROR_SEM_TIMEOUT;
+    if (error && error != ERROR_SEM_TIMEOUT) error = open_folder(root);
     if (!error) return std::nullopt;
     show_drive_of_folder();
     return L"Drive " + drive_item_text(*letter, L"") + L" cannot be read.\n\n" +

@@ -27,9 +27,12 @@ public:
     // The drive list shows the drive of the open folder, moving nothing; false when it has
     // no such drive.
     bool show_drive_of_folder();
+    // The file list and the drive list follow the folder list if they do not already.
+    void show_one_folder();
     // A drive chosen in the drive list: the folder list goes to the drive's current folder
-    // as the system keeps it, else to its root. When neither can be read, all three lists
-    // stay as they were and the words for the user are returned.
+    // as the system keeps it, else to its root. When neither can be read, or a network drive
+    // does not answer at once, all three lists stay as they were and the words for the user
+    // are returned.
     std::optional<std::wstring> drive_chosen();
     // An item opened (double-clicked) in the folder list; the words for the user when the
     // folder cannot be read.

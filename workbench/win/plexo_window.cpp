@@ -4,29 +4,52 @@
 #include "win/plexo_window.h"
 
 #include "commands/win/win32_shell.h"
+#include "core/config_file.h"
 #include "core/file_type_filter.h"
+#include "core/folder_path.h"
 #include "core/name_rules.h"
 #include "win/apply_layout.h"
 #include "win/plexo_form.h"
+#include "win/system_upper.h"
 
 #include <desktop/win32.h>
 
 #include <tuple>
+#include <utility>
 
 namespace workbench::win {
 
-PlexoWindow::PlexoWindow() : PlexoWindow(desktop::program_folder() + L"\\Plexo.cfg", nullptr) {}
+namespace {
+
+constexpr UINT folder_changed_message = WM_APP + 1;
+constexpr UINT_PTR refresh_timer = 1;
+// Changes come in bursts (a post-processor writing its outputs, a copy of many files):
+// the lists are read again at most this often.
+constexpr UINT refresh_delay_ms = 250;
+
+// Plexo.cfg in the program's folder; none when that folder cannot be had.
+std::wstring config_file_path() {
+    const std::wstring folder = desktop::program_folder();
+    return folder.empty() ? folder : folder + L"\\" + std::wstring(config_file_name);
+}
+
+} // namespace
+
+PlexoWindow::PlexoWindow() : PlexoWindow(config_file_path(), nullptr) {}
 
 PlexoWindow::PlexoWindow(std::wstring config_path, Shell& shell)
     : PlexoWindow(std::move(config_path), &shell) {}
 
 PlexoWindow::PlexoWindow(std::wstring config_path, Shell* shell)
     : Form(plexo_form()), config_path_(std::move(config_path)),
-      own_shell_(shell ? nullptr : std::make_unique<Win32Shell>(window())),
+      // The programs it starts are watched: their end re-reads the CL file list.
+      own_shell_(shell ? nullptr
+                       : std::make_unique<Win32Shell>(
+                             window(), [this](HANDLE process) { watch_.watch_process(process); })),
       shell_(shell ? *shell : *own_shell_),
       cl_(control(L"DriveAPT"), control(L"DirAPT"), control(L"FilAPT")),
       pp_(control(L"DrivePP"), control(L"DirPosts"), control(L"FilPosts")),
-      commands_(state_, *this, shell_) {
+      commands_(state_, *this, shell_, system_upper), watch_(window(), folder_changed_message) {
     // Like any new drive, folder and file list, the panes start on the current folder.
     for (FilePane* pane : {&cl_, &pp_}) {
         pane->drives().refill();
@@ -54,7 +77,6 @@ void PlexoWindow::connect() {
     };
     for (const auto& [button, command] : buttons)
         on_click(button, [this, command] { (commands_.*command)(); });
-    const std::wstring_view user_buttons[] = {L"CmdUser1", L"CmdUser2", L"CmdUser3"};
     for (int number = 1; number <= 3; ++number)
         on_click(user_buttons[number - 1], [this, number] { commands_.user(number); });
     on_click(L"CmdExit", [this] { exit(); });
@@ -84,6 +106,15 @@ void PlexoWindow::connect() {
     on_message(WM_SIZE, [this](WPARAM, LPARAM) -> std::optional<LRESULT> {
         layout();
         return std::nullopt;
+    });
+    on_message(folder_changed_message, [this](WPARAM what, LPARAM) -> std::optional<LRESULT> {
+        folders_changed(what);
+        return 0;
+    });
+    on_message(WM_TIMER, [this](WPARAM timer, LPARAM) -> std::optional<LRESULT> {
+        if (timer != refresh_timer) return std::nullopt;
+        refresh_changed_panes();
+        return 0;
     });
 }
 
@@ -115,12 +146,16 @@ void PlexoWindow::pp_file_clicked() {
 }
 
 void PlexoWindow::drive_chosen(FilePane& pane) {
-    if (const auto failure = pane.drive_chosen()) tell(*failure);
+    const auto failure = pane.drive_chosen();
+    watch_open_folders();
+    if (failure) tell(*failure);
 }
 
 void PlexoWindow::folder_opened(FilePane& pane) {
     const int index = desktop::selected_index(pane.folders().handle()).value_or(-1);
-    if (const auto failure = pane.folder_item_opened(index)) tell(*failure);
+    const auto failure = pane.folder_item_opened(index);
+    watch_open_folders();
+    if (failure) tell(*failure);
 }
 
 FolderList* PlexoWindow::folder_list(UINT control_id) {
@@ -154,9 +189,44 @@ void PlexoWindow::layout() {
     }
 }
 
+// The watch saw a change; the lists are read again once the burst it may belong to is over.
+void PlexoWindow::folders_changed(WPARAM what) {
+    changed_panes_ |= what == ChangeWatch::pp_folder ? 2u : 1u; // a program's end: the CL list
+    if (refresh_pending_) return;
+    refresh_pending_ = SetTimer(window(), refresh_timer, refresh_delay_ms, nullptr) != 0;
+}
+
+void PlexoWindow::refresh_changed_panes() {
+    KillTimer(window(), refresh_timer);
+    refresh_pending_ = false;
+    const unsigned changed = std::exchange(changed_panes_, 0u);
+    if (changed & 1u) refresh(cl_);
+    if (changed & 2u) refresh(pp_);
+}
+
+// The pane reads its folder again, keeping the file pattern and the highlighted file. A
+// folder that is gone is reported once: the pane first goes to the nearest folder above it
+// that still exists, so later changes find nothing more to report.
+void PlexoWindow::refresh(FilePane& pane) {
+    const std::wstring folder = pane.folders().path();
+    if (pane.open_folder(folder) == 0) return;
+    const auto levels = folder_levels(folder);
+    for (std::size_t count = levels.size() - 1; count > 0; --count)
+        if (pane.open_folder(folder_path(levels, count)) == 0) break;
+    pane.show_drive_of_folder();
+    watch_open_folders();
+    tell(L"The folder " + folder + L" can no longer be read; the list shows " +
+         pane.folders().path() + L" instead.");
+}
+
+void PlexoWindow::watch_open_folders() {
+    watch_.watch_folder(ChangeWatch::cl_folder, cl_folder());
+    watch_.watch_folder(ChangeWatch::pp_folder, pp_folder());
+}
+
 void PlexoWindow::set_cl_pattern(const std::wstring& pattern) {
     cl_.files().set_pattern(pattern);
-    cl_.files().reread();
+    reread_cl_files();
 }
 
 void PlexoWindow::tell(const std::wstring& text) {

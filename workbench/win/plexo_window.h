@@ -7,15 +7,19 @@
 #include "commands/panes.h"
 #include "commands/shell.h"
 #include "core/window_state.h"
+#include "win/change_watch.h"
 #include "win/file_pane.h"
 
 #include <desktop/form.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace workbench::win {
+
+inline constexpr std::wstring_view user_buttons[] = {L"CmdUser1", L"CmdUser2", L"CmdUser3"};
 
 class PlexoWindow : public desktop::Form, public Panes {
 public:
@@ -34,8 +38,8 @@ public:
     std::wstring cl_folder() const override { return cl_.folders().path(); }
     std::wstring pp_folder() const override { return pp_.folders().path(); }
     void set_cl_pattern(const std::wstring& pattern) override;
-    void reread_cl_files() override { cl_.files().reread(); }
-    void reread_pp_files() override { pp_.files().reread(); }
+    void reread_cl_files() override { cl_.files().show_folder(cl_folder()); }
+    void reread_pp_files() override { pp_.files().show_folder(pp_folder()); }
 
 private:
     // Without a shell the window makes the real one, which needs the window's handle.
@@ -54,6 +58,10 @@ private:
     std::optional<LRESULT> measure_folder_item(MEASUREITEMSTRUCT& item);
     std::optional<LRESULT> draw_folder_item(const DRAWITEMSTRUCT& item);
     void layout();
+    void folders_changed(WPARAM what);
+    void refresh_changed_panes();
+    void refresh(FilePane& pane);
+    void watch_open_folders();
 
     // Start-up from Plexo.cfg and its saving at Exit (start_up.cpp).
     void start_up();
@@ -66,9 +74,13 @@ private:
     std::unique_ptr<Shell> own_shell_;
     Shell& shell_;
     WindowState state_;
+    std::array<std::wstring, 3> user_captions_; // as Plexo.cfg holds them
     FilePane cl_;
     FilePane pp_;
     Commands commands_;
+    ChangeWatch watch_;
+    unsigned changed_panes_ = 0; // a bit for each ChangeWatch::What seen since the last re-read
+    bool refresh_pending_ = false;
 };
 
 } // namespace workbench::win

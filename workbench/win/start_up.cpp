@@ -4,7 +4,6 @@
 #include "core/file_type_filter.h"
 #include "core/text_encoding.h"
 #include "win/ansi_text.h"
-#include "win/full_path.h"
 #include "win/plexo_window.h"
 #include "win/whole_file.h"
 
@@ -12,12 +11,12 @@
 
 namespace workbench::win {
 
-// Every failing step of start-up shows the same words, points FilAPT at the root of the
-// current drive and start-up goes on with the next step.
+// Every failing step of start-up shows the same words and start-up goes on with the next
+// step. The panes are set straight once at the end, so that a failure never leaves FilAPT
+// on another folder than DirAPT.
 void PlexoWindow::start_up_failed() {
     state_.answer = static_cast<short>(
         shell_.message_box(L"APT source folder not found", ok_cancel, program_title));
-    cl_.files().show_folder(full_path(L"\\"));
 }
 
 void PlexoWindow::start_up() {
@@ -38,7 +37,10 @@ void PlexoWindow::start_up() {
     cl_.files().set_pattern(L"*.*");
     step(cl_.files().reread() == 0);
 
-    const auto bytes = read_whole_file(config_path_);
+    // Without the program's own folder there is no Plexo.cfg to read; none is guessed.
+    if (config_path_.empty())
+        tell(L"The folder of this program cannot be found, so Plexo.cfg cannot be read.");
+    const auto bytes = config_path_.empty() ? std::nullopt : read_whole_file(config_path_);
     step(bytes.has_value());
     ConfigReader reader(bytes ? decode_text(*bytes, ansi_to_wide) : std::wstring());
     // A value that cannot be read leaves its holder as it was.
@@ -50,9 +52,10 @@ void PlexoWindow::start_up() {
     std::wstring cl_folder, pp_folder, caption;
     step(read(state_.cfg_mode) && read(cl_folder));
     step(read(pp_folder));
-    for (std::wstring_view button : {L"CmdUser1", L"CmdUser2", L"CmdUser3"}) {
+    for (std::size_t n = 0; n < user_captions_.size(); ++n) {
         step(read(caption));
-        set_text(button, caption);
+        user_captions_[n] = caption;
+        set_text(user_buttons[n], without_access_key(caption));
     }
 
     // An empty folder value (a missing or short file) is a failing step like any other.
@@ -62,13 +65,16 @@ void PlexoWindow::start_up() {
     step(!pp_folder.empty() && pp_.open_folder(pp_folder) == 0);
     step(pp_.files().show_folder(pp_.folders().path()) == 0);
     step(pp_.show_drive_of_folder());
+
+    for (FilePane* pane : {&cl_, &pp_})
+        pane->show_one_folder();
+    watch_open_folders();
 }
 
 // Only the mode word VAR asks for the folders and captions to be kept.
 void PlexoWindow::save_settings() {
     if (state_.cfg_mode != write_back_mode) return;
-    const SavedSettings settings{
-        cl_folder(), pp_folder(), {text(L"CmdUser1"), text(L"CmdUser2"), text(L"CmdUser3")}};
+    const SavedSettings settings{cl_folder(), pp_folder(), user_captions_};
     if (const DWORD error = replace_file_content(config_path_, config_file_bytes(settings)))
         tell(L"The folders and button captions could not be saved in " + config_path_ + L".\n\n" +
              desktop::system_message(error));

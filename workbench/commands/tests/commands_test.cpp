@@ -24,6 +24,18 @@ const std::wstring ask_word = L"input Syntax HELP: Enter MAJOR or Major word:";
 const std::wstring started = L"box 0 Plexo: Result = 2468";
 const std::wstring unsafe = L", which the command interpreter would take as part of a command.";
 const std::wstring no_such_program = L"The system cannot find the file specified.";
+const std::wstring user_line =
+    L"start user1.bat C:\\trelvo\\bin MILL5X " + path + L" D \\JOBS\\P100 PART1 APT";
+const std::wstring edit_line =
+    L"start c:\\Program Files\\windows NT\\accessories\\wordpad.exe " + path;
+const std::wstring install_line = L"start instpp.bat C:\\trelvo\\bin mill5x";
+const std::wstring pp_path = L"C:\\trelvo\\bin\\MILL5X";
+
+// The box after a start that failed, for a logged "start ..." line.
+std::wstring not_started(const std::wstring& started_line) {
+    return L"box 0 Plexo: The program could not be started:\n" + started_line.substr(6) + L"\n" +
+           no_such_program;
+}
 
 // One click of a button: what the window holds before, how the user answers, and every
 // message, start, deletion, pattern and re-read that follows, with Answer and TaskId after.
@@ -63,10 +75,7 @@ const Case cases[] = {
      .answers = {2}},
     {.name = "post fails to start",
      .click = post,
-     .log = {ask_post, post_line,
-             L"box 0 Plexo: The program could not be started:\n" + post_line.substr(6) + L"\n" +
-                 no_such_program,
-             L"pattern PART1.*"},
+     .log = {ask_post, post_line, not_started(post_line), L"pattern PART1.*"},
      .answer = 1,
      .start_failure = no_such_program},
     {.name = "user 3",
@@ -77,6 +86,12 @@ const Case cases[] = {
              L"reread FilAPT"},
      .answer = 1,
      .task_id = L"2468"},
+    {.name = "user Cancel", .click = user(1), .log = {ask_user}, .answer = 2, .answers = {2}},
+    {.name = "user fails to start",
+     .click = user(1),
+     .log = {ask_user, user_line, not_started(user_line)},
+     .answer = 1,
+     .start_failure = no_such_program},
     {.name = "user with & in the CL path",
      .click = user(2),
      .log = {ask_user, L"box 0 Plexo: user2.bat was not started: the CL path\nD:\\R&D\\PART1.APT"
@@ -88,10 +103,11 @@ const Case cases[] = {
      .click = edit,
      .log = {L"box 0 Plexo: File must be selected!"},
      .cl_file = L""},
-    {.name = "edit",
+    {.name = "edit", .click = edit, .log = {edit_line, started}, .task_id = L"2468"},
+    {.name = "edit fails to start",
      .click = edit,
-     .log = {L"start c:\\Program Files\\windows NT\\accessories\\wordpad.exe " + path, started},
-     .task_id = L"2468"},
+     .log = {edit_line, not_started(edit_line)},
+     .start_failure = no_such_program},
     {.name = "delete Cancel", .click = remove, .log = {ask_delete}, .answer = 2, .answers = {2}},
     {.name = "delete",
      .click = remove,
@@ -114,11 +130,22 @@ const Case cases[] = {
              L"c:\\trelvo\\doc\\Plexo_Users_Guide.pdf"}},
     {.name = "install",
      .click = install,
-     .log = {ask_install, L"start instpp.bat C:\\trelvo\\bin mill5x",
-             L"box 0 Plexo: PostProcessor installed.", L"reread FilPosts"},
+     .log = {ask_install, install_line, L"box 0 Plexo: PostProcessor installed.",
+             L"reread FilPosts"},
      .task_id = L"2468",
      .inputs = {L"mill5x"}},
     {.name = "install Cancel", .click = install, .log = {ask_install}},
+    {.name = "install fails to start",
+     .click = install,
+     .log = {ask_install, install_line, not_started(install_line)},
+     .inputs = {L"mill5x"},
+     .start_failure = no_such_program},
+    {.name = "remove PP Cancel",
+     .click = remove_pp,
+     .log = {L"box 1 Plexo: Selected PostProcessor will be Deleted !!\n" + pp_path},
+     .answer = 2,
+     .answers = {2},
+     .files = {pp_path}},
     {.name = "remove a post-processor named without its extension",
      .click = remove_pp,
      .log = {L"box 0 Plexo: There is no file\nC:\\trelvo\\bin\\MILL5X\nNothing was deleted."},

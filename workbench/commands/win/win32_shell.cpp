@@ -70,7 +70,8 @@ StartResult Win32Shell::start(const CommandLine& line) {
     if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), command.data(),
                         nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return {std::nullopt, last_error_message()};
-    // Started and never tracked: no handle outlives the click.
+    // No handle of the shell's outlives the click.
+    if (started_) started_(process.hProcess);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {process.dwProcessId, {}};

@@ -6,11 +6,16 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace workbench {
 
 class Win32Shell : public Shell {
 public:
-    explicit Win32Shell(HWND owner = nullptr) : owner_(owner) {}
+    // `started` is handed each started program's process handle, to duplicate if it wants
+    // to know when the program ends; the shell closes its own at once.
+    explicit Win32Shell(HWND owner = nullptr, std::function<void(HANDLE)> started = {})
+        : owner_(owner), started_(std::move(started)) {}
 
     int message_box(std::wstring_view text, int style, std::wstring_view title) override;
     std::wstring input_box(std::wstring_view prompt, std::wstring_view title) override;
@@ -20,6 +25,7 @@ public:
 
 private:
     HWND owner_;
+    std::function<void(HANDLE)> started_;
 };
 
 } // namespace workbench

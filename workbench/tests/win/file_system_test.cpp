@@ -1,6 +1,8 @@
 // The file-system jobs of the panes and of Plexo.cfg, on real files.
 
+#include "commands/win/win32_shell.h"
 #include "tests/win/test_folder.h"
+#include "win/change_watch.h"
 #include "win/folder_contents.h"
 #include "win/system_upper.h"
 #include "win/whole_file.h"
@@ -57,6 +59,22 @@ TEST(SystemUpper, UpperCasesLettersBeyondAscii) {
     EXPECT_EQ(system_upper(L'\u0436'), L'\u0416');
     EXPECT_EQ(system_upper(L'1'), L'1');
     EXPECT_EQ(system_upper(static_cast<wchar_t>(0xD800)), static_cast<wchar_t>(0xD800));
+}
+
+// A program the shell started is handed to the watch, which tells the window of its end.
+TEST(ChangeWatch, TellsWhenAStartedProgramEnds) {
+    const HWND window =
+        CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ChangeWatch watch(window, WM_APP);
+    Win32Shell shell(nullptr, [&](HANDLE process) { watch.watch_process(process); });
+    ASSERT_TRUE(shell.start({L"cmd.exe", {{L"switch", L"/c"}, {L"command", L"exit"}}}).task_id);
+    MSG message{};
+    for (int waited = 0;
+         waited < 2000 && !PeekMessageW(&message, window, WM_APP, WM_APP, PM_REMOVE); waited += 20)
+        Sleep(20);
+    EXPECT_EQ(std::pair(message.message, message.wParam),
+              std::pair(UINT{WM_APP}, WPARAM{ChangeWatch::program_ended}));
+    DestroyWindow(window);
 }
 
 } // namespace

@@ -53,9 +53,10 @@ protected:
     }
 
     // Plexo.cfg as Exit writes it.
-    std::string config(const char* mode = "VAR", const std::wstring& cl = {}) const {
+    std::string config(const char* mode = "VAR", const std::wstring& cl = {},
+                       const char* third_caption = "Zip") const {
         return std::string("\"") + mode + "\",\"" + narrow(cl.empty() ? cl_ : cl) + "\"\r\n\"" +
-               narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"Zip\"\r\n";
+               narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"" + third_caption + "\"\r\n";
     }
     // Writes Plexo.cfg (none for "") and makes the window, which runs start-up.
     void start(const std::string& config_text) {
@@ -88,6 +89,19 @@ protected:
     void choose(std::wstring_view combo, int position) {
         SendMessageW(control(combo), CB_SETCURSEL, position, 0);
         notify(combo, CBN_SELCHANGE);
+    }
+    // Handles messages until `condition` holds, for two seconds at most: time enough for
+    // the folder watch and its coalescing under Wine.
+    template <class Condition> bool eventually(Condition condition) {
+        for (int waited = 0; waited < 2000; waited += 20) {
+            desktop::testing::pump_messages();
+            if (condition()) return true;
+            Sleep(20);
+        }
+        return condition();
+    }
+    std::wstring highlighted(std::wstring_view list) {
+        return desktop::selected_item_text(control(list)).value_or(L"");
     }
     void click_item(std::wstring_view list, const std::wstring& text, WORD how = LBN_SELCHANGE) {
         const auto index = SendMessageW(control(list), LB_FINDSTRINGEXACT, -1,
