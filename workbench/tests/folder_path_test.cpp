@@ -28,7 +28,6 @@ TEST(FolderLevels, SplitAPathIntoItsRootAndFoldersAndJoinThemBack) {
     EXPECT_EQ(folder_of_item(levels, 0, L"C:\\"), L"C:\\");
     EXPECT_EQ(folder_of_item(levels, 1, L"trelvo"), L"C:\\trelvo");
     EXPECT_EQ(folder_of_item(levels, 3, L"old"), L"C:\\trelvo\\bin\\old");
-    EXPECT_EQ(folder_of_item({L"C:\\"}, 1, L"nc"), L"C:\\nc");
 }
 
 TEST(DriveItems, ShowLowerCaseLetterAndLabelAndGiveTheLetterBack) {

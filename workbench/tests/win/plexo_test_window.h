@@ -41,8 +41,6 @@ protected:
         config_ = folder_.folder(L"prog") + L"\\Plexo.cfg";
         for (const auto& name : all_cl_files)
             write_file(cl_ + L"\\" + name, "");
-        write_file(cl_ + L"\\hidden.APT", "", FILE_ATTRIBUTE_HIDDEN);
-        write_file(cl_ + L"\\system.APT", "", FILE_ATTRIBUTE_SYSTEM);
         write_file(pp_ + L"\\MILL.PP.EXE", "");
         write_file(pp_ + L"\\FANUC", "");
         SetCurrentDirectoryW(folder_.path().c_str());
@@ -75,6 +73,7 @@ protected:
             texts.push_back(desktop::window_text(control(name)));
         return texts;
     }
+    std::wstring drive(std::wstring_view combo) { return texts({combo.data()})[0].substr(0, 2); }
     Items items(std::wstring_view list) {
         Items texts(SendMessageW(control(list), LB_GETCOUNT, 0, 0));
         for (std::size_t i = 0; i < texts.size(); ++i)
@@ -99,9 +98,6 @@ protected:
             Sleep(20);
         }
         return condition();
-    }
-    std::wstring highlighted(std::wstring_view list) {
-        return desktop::selected_item_text(control(list)).value_or(L"");
     }
     void click_item(std::wstring_view list, const std::wstring& text, WORD how = LBN_SELCHANGE) {
         const auto index = SendMessageW(control(list), LB_FINDSTRINGEXACT, -1,

@@ -26,15 +26,11 @@ class TestFolder {
 public:
     TestFolder() { std::filesystem::create_directories(path_); }
     ~TestFolder() {
-        // Read-only files would refuse to go.
-        std::error_code ignored;
+        std::error_code ignored; // read-only files would refuse to go
         for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
             SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
         std::filesystem::remove_all(path_, ignored);
     }
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
-
     const std::wstring& path() const { return path_; }
     std::wstring operator/(std::wstring_view name) const {
         return path_ + L"\\" + std::wstring(name);

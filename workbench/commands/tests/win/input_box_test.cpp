@@ -14,19 +14,11 @@ namespace {
 
 using desktop::testing::text_of;
 
-std::function<bool()> pending_action; // true once it has acted
+// Acts on the dialog the test opens next, from within its modal loop; true once it has.
+std::function<bool()> pending_action;
 
 void CALLBACK on_timer(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (pending_action && pending_action()) {
-        pending_action = nullptr;
-        KillTimer(nullptr, timer);
-    }
-}
-
-// Runs action from the modal loop of whatever dialog the test opens next.
-void when_shown(std::function<bool()> action) {
-    pending_action = std::move(action);
-    SetTimer(nullptr, 0, 50, on_timer);
+    if (pending_action && pending_action()) KillTimer(nullptr, timer);
 }
 
 TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
@@ -37,7 +29,7 @@ TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
     } cases[] = {{L" mill 5x ", IDOK, L" mill 5x "}, {L"mill5x", IDCANCEL, L""}};
     for (const auto& c : cases) {
         std::wstring seen_prompt, initial_field;
-        when_shown([&] {
+        pending_action = [&] {
             const HWND dialog = FindWindowW(L"#32770", L"Install PostProcessor");
             if (!dialog) return false;
             seen_prompt = text_of(GetDlgItem(dialog, input_box_prompt_id));
@@ -46,7 +38,8 @@ TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
             SetWindowTextW(field, c.typed);
             SendMessageW(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0);
             return true;
-        });
+        };
+        SetTimer(nullptr, 0, 50, on_timer);
         const auto result =
             input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor");
         EXPECT_EQ((std::vector{result, seen_prompt, initial_field}),
