@@ -40,10 +40,8 @@ TEST(ConfigReader, ReadsTheSixValuesWhereverTheLineBreaksFall) {
 }
 
 std::wstring latin1(std::string_view bytes) {
-    std::wstring text;
-    for (char c : bytes)
-        text.push_back(static_cast<unsigned char>(c));
-    return text;
+    return {reinterpret_cast<const unsigned char*>(bytes.data()),
+            reinterpret_cast<const unsigned char*>(bytes.data() + bytes.size())};
 }
 
 TEST(ConfigFile, IsWrittenToTheByteAndEveryValueSurvivesARoundTrip) {

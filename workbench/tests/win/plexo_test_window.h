@@ -20,8 +20,7 @@ inline std::string narrow(const std::wstring& text) {
 }
 
 // Scripted answers and recorded boxes and starts, but real files.
-class FilesOnDisk : public FakeShell {
-public:
+struct FilesOnDisk : FakeShell {
     using FakeShell::FakeShell;
     bool is_file(const std::wstring& path) override { return Win32Shell().is_file(path); }
     std::optional<std::wstring> delete_file(const std::wstring& path) override {
@@ -33,7 +32,6 @@ public:
 class PlexoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        GetCurrentDirectoryW(MAX_PATH, previous_folder_);
         CreateDirectoryW(L"C:\\trelvo", nullptr);
         CreateDirectoryW(L"C:\\trelvo\\bin", nullptr);
         folder_.folder(L"cl\\sub");
@@ -47,7 +45,7 @@ protected:
     }
     void TearDown() override {
         window_.reset();
-        SetCurrentDirectoryW(previous_folder_);
+        SetCurrentDirectoryW(L"C:\\"); // so that the test's folder can go
     }
 
     // Plexo.cfg as Exit writes it.
@@ -115,7 +113,6 @@ protected:
     Log log_;
     FilesOnDisk shell_{log_};
     std::unique_ptr<win::PlexoWindow> window_;
-    wchar_t previous_folder_[MAX_PATH]{};
 };
 
 } // namespace workbench::testing

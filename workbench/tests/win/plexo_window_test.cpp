@@ -135,7 +135,7 @@ TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
     };
     for (const auto& c : cases) {
         shell_.answers = {cancel_button, cancel_button};
-        if (c.without_trelvo_bin) ASSERT_TRUE(RemoveDirectoryW(trelvo_bin.c_str()));
+        ASSERT_TRUE(!c.without_trelvo_bin || RemoveDirectoryW(trelvo_bin.c_str()));
         start(c.file);
         CreateDirectoryW(trelvo_bin.c_str(), nullptr);
         EXPECT_EQ(log_, Log(c.messages, L"box 1 Plexo: APT source folder not found")) << c.file;
@@ -145,8 +145,8 @@ TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
                   std::pair(c.cl_folder, c.pp_folder))
             << c.file;
         // Whatever failed, each pane's drive, folder and file lists show one folder.
-        if (c.cl_folder == cl_) EXPECT_EQ(items(L"FilAPT"), all_cl_files) << c.file;
-        if (c.pp_folder == pp_) EXPECT_EQ(items(L"FilPosts").size(), 2u) << c.file;
+        EXPECT_EQ(c.cl_folder == cl_ ? items(L"FilAPT") : all_cl_files, all_cl_files) << c.file;
+        EXPECT_EQ(c.pp_folder == pp_ ? items(L"FilPosts").size() : 2u, 2u) << c.file;
         EXPECT_EQ(drive(L"DriveAPT") + drive(L"DrivePP"), L"c:c:") << c.file;
     }
 }
@@ -202,7 +202,9 @@ TEST_F(PlexoTest, ExitWritesTheFileInItsWrittenFormOnlyForVar) {
         EXPECT_FALSE(IsWindow(form));
         EXPECT_EQ(read_file(config_), c.after) << c.file;
         ASSERT_EQ(log_.size(), c.read_only ? 1u : 0u);
-        if (c.read_only) EXPECT_NE(log_[0].find(L"could not be saved in " + config_), log_[0].npos);
+        if (c.read_only) {
+            EXPECT_NE(log_[0].find(L"could not be saved in " + config_), log_[0].npos);
+        }
         SetFileAttributesW(config_.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }

@@ -1,7 +1,10 @@
-// The real Shell under Wine: programs really started, files really deleted.
+// The real Shell under Wine: programs really started, files really deleted, the input box
+// really shown.
 
 #include "commands/command_lines.h"
+#include "commands/win/input_box.h"
 #include "commands/win/win32_shell.h"
+#include "window_testing.h"
 
 #include <desktop/win32.h>
 
@@ -11,12 +14,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 namespace workbench {
 namespace {
 
 namespace fs = std::filesystem;
+using desktop::testing::text_of;
 using std::chrono_literals::operator""ms;
 
 // A folder with a blank in its name holding the report-writing program as MILL5X.exe.
@@ -80,6 +85,41 @@ TEST_F(ShellTest, ReportsWhyAProgramDidNotStartOrAFileWasNotDeleted) {
     EXPECT_EQ(shell.delete_file(file), std::nullopt);
     EXPECT_FALSE(shell.is_file(file));
     EXPECT_NE(shell.delete_file(file).value_or(L""), L"");
+}
+
+// The input box, answered by a timer that runs inside its modal loop the way a user or an
+// automation tool would act on it.
+// Acts on the dialog the test opens next, from within its modal loop; true once it has.
+std::function<bool()> pending_action;
+
+void CALLBACK on_timer(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (pending_action && pending_action()) KillTimer(nullptr, timer);
+}
+
+TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
+    const struct {
+        const wchar_t* typed;
+        int button;
+        const wchar_t* result;
+    } cases[] = {{L" mill 5x ", IDOK, L" mill 5x "}, {L"mill5x", IDCANCEL, L""}};
+    for (const auto& c : cases) {
+        std::wstring seen_prompt, initial_field;
+        pending_action = [&] {
+            const HWND dialog = FindWindowW(L"#32770", L"Install PostProcessor");
+            if (!dialog) return false;
+            seen_prompt = text_of(GetDlgItem(dialog, input_box_prompt_id));
+            const HWND field = GetDlgItem(dialog, input_box_field_id);
+            initial_field = text_of(field);
+            SetWindowTextW(field, c.typed);
+            SendMessageW(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0);
+            return true;
+        };
+        SetTimer(nullptr, 0, 50, on_timer);
+        const auto result =
+            input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor");
+        EXPECT_EQ((std::vector{result, seen_prompt, initial_field}),
+                  (std::vector<std::wstring>{c.result, L"Enter PostProcessor name", L""}));
+    }
 }
 
 } // namespace
