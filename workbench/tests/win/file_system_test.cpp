@@ -4,6 +4,7 @@
 #include "tests/win/test_folder.h"
 #include "win/change_watch.h"
 #include "win/folder_contents.h"
+#include "win/system_upper.h"
 #include "win/whole_file.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,14 @@ TEST(ReplaceFileContent, WritesTheWholeFileOrLeavesTheOldOne) {
     EXPECT_NE(replace_file_content(folder / L"gone\\Plexo.cfg", "x"), 0u);
     EXPECT_EQ(read_folder(folder.path()).files, (Names{L"Plexo.cfg"}));
     EXPECT_EQ(read_whole_file(folder / L"gone.cfg"), std::nullopt);
+}
+
+// Beyond a to z (the window's PP Help shows a letter with an accent): other scripts too, and
+// what has no upper case, a lone surrogate among it, stays as it is.
+TEST(SystemUpper, UpperCasesLettersBeyondAscii) {
+    EXPECT_EQ(system_upper(L'\u0436'), L'\u0416');
+    EXPECT_EQ(system_upper(L'1'), L'1');
+    EXPECT_EQ(system_upper(static_cast<wchar_t>(0xD800)), static_cast<wchar_t>(0xD800));
 }
 
 // A program the shell started is handed to the watch, which tells the window of its end.

@@ -72,6 +72,17 @@ TEST_F(ShellTest, StartsAProgramWhosePathHoldsABlankWithItsArgumentsAsTheyStand)
                                   L"\\MILL5X\" D:\\MY JOBS\\PART1.APT D \\MY JOBS PART1 APT"));
 }
 
+TEST_F(ShellTest, RunsABatchFileUnderTheInterpreterWithItsArguments) {
+    std::ofstream(folder / L"user2.bat") << "@\"%~dp0MILL5X.exe\" %*\r\n";
+    SetCurrentDirectoryW(folder.c_str());
+    const auto command_line = received(user_command(2, L"C:\\trelvo\\bin", L"MILL5X",
+                                                    cl_pieces(L"D:\\JOBS\\P100", L"PART1.APT")))
+                                  .second;
+    EXPECT_TRUE(command_line.ends_with(
+        L".exe\" C:\\trelvo\\bin MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 PART1 APT"))
+        << testing::PrintToString(command_line);
+}
+
 TEST_F(ShellTest, ReportsWhyAProgramDidNotStartOrAFileWasNotDeleted) {
     // A batch file that is nowhere to be found.
     const auto started = shell.start(
