@@ -45,15 +45,21 @@ protected:
     // Starts the line and gives the command line the started program reported, and whether
     // the task id is its own process id (a batch file's is the interpreter's).
     std::pair<bool, std::wstring> received(const CommandLine& line) {
+        std::error_code ignored;
+        fs::remove(report, ignored); // an earlier test's report is not this one's
         const auto started = shell.start(line);
         if (!started.task_id) return {false, L"(not started) " + started.failure};
-        for (int waited = 0; waited < 300 && !fs::exists(report); ++waited)
+        // The file is there before its text is: wait for the whole report.
+        std::wstring text;
+        auto line_break = std::wstring::npos;
+        for (int waited = 0; waited < 300 && line_break == std::wstring::npos; ++waited) {
             std::this_thread::sleep_for(50ms);
-        std::ifstream in(report, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-        std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
-        std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
-        const auto line_break = text.find(L'\n');
+            std::ifstream in(report, std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+            text.assign(bytes.size() / sizeof(wchar_t), L'\0');
+            std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+            line_break = text.find(L'\n');
+        }
         if (line_break == std::wstring::npos) return {false, L"(no report)"};
         return {std::stoul(text.substr(0, line_break)) == *started.task_id,
                 text.substr(line_break + 1)};
