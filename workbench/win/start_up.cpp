@@ -3,7 +3,6 @@
 #include "core/config_file.h"
 #include "core/file_type_filter.h"
 #include "core/text_encoding.h"
-#include "win/ansi_text.h"
 #include "win/plexo_window.h"
 #include "win/whole_file.h"
 
@@ -42,7 +41,7 @@ void PlexoWindow::start_up() {
         tell(L"The folder of this program cannot be found, so Plexo.cfg cannot be read.");
     const auto bytes = config_path_.empty() ? std::nullopt : read_whole_file(config_path_);
     step(bytes.has_value());
-    ConfigReader reader(bytes ? decode_text(*bytes, ansi_to_wide) : std::wstring());
+    ConfigReader reader(bytes ? decode_text(*bytes, desktop::from_ansi) : std::wstring());
     // A value that cannot be read leaves its holder as it was.
     const auto read = [&](std::wstring& holder) {
         const auto value = bytes ? reader.next_value() : std::nullopt;
