@@ -1,5 +1,7 @@
 #include "commands/win/input_box.h"
 
+#include <desktop/win32.h>
+
 #include <vector>
 
 namespace workbench {
@@ -69,11 +71,7 @@ INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPAR
     case WM_COMMAND:
         if (LOWORD(wparam) == IDOK) {
             auto* exchange = reinterpret_cast<Exchange*>(GetWindowLongPtrW(dialog, DWLP_USER));
-            const HWND field = GetDlgItem(dialog, input_box_field_id);
-            exchange->result.resize(GetWindowTextLengthW(field) + 1);
-            const int length = GetWindowTextW(field, exchange->result.data(),
-                                              static_cast<int>(exchange->result.size()));
-            exchange->result.resize(length);
+            exchange->result = desktop::window_text(GetDlgItem(dialog, input_box_field_id));
             EndDialog(dialog, IDOK);
             return TRUE;
         }
