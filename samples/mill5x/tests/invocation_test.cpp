@@ -23,8 +23,6 @@ TEST(Invocation, FindsTheClPathInTheWorkbenchsCommandLine) {
          Kind::post_process, L"D:\\my jobs\\P 1\\PART1.APT", L"PART1"},
         {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\README D \\JOBS  README", Kind::post_process,
          L"D:\\JOBS\\README", L""},
-        {L"C:\\trelvo\\bin\\MILL5X D:\\JOBS\\ D \\JOBS  ", Kind::post_process, L"D:\\JOBS\\", L""},
-        // Started by hand.
         {L"MILL5X.exe \"D:\\my jobs\\PART1.APT\"", Kind::post_process, L"D:\\my jobs\\PART1.APT",
          L"PART1"},
         {L"\"C:\\trelvo\\bin\\MILL5X.exe\" PART2.APT", Kind::post_process, L"PART2.APT", L"PART2"},

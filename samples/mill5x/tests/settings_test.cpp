@@ -17,7 +17,6 @@ TEST(Settings, KeysInAnyCaseWithCommentsAndCrLf) {
 TEST(Settings, FaultsNameTheLineAndTheKey) {
     const std::tuple<const char*, int, const char*> cases[] = {
         // text, line, message
-        {"UNITS = MM\nSPEED = 3", 2, "unknown key 'SPEED'"},
         {"UNITS = CM", 1, "UNITS must be MM or INCH, not 'CM'"},
         {"\nMAX_FEED = fast", 2, "MAX_FEED must be a number from 1 to 1000000, not 'FAST'"},
         {"B_MAX = 200", 1, "B_MAX must be a number from -180 to 180, not '200'"},
