@@ -72,7 +72,6 @@ TEST_F(IvtWindowTest, OpensAsDesignedAndEachButtonWritesItsTexts) {
     EXPECT_EQ(texts({Option1, Option2, Option3, Option4, Option5}), L"-|-|-|-|-|");
     EXPECT_EQ(GetFocus(), at(LX));
     expect_tab_cycle(window, false);
-    expect_tab_cycle(window, true);
     // Windows checks an automatic option button that Tab gives the focus to (Wine does not):
     // the click it makes while Tab is down is taken back.
     hold_key(VK_TAB, true);
