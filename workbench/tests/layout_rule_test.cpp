@@ -17,12 +17,9 @@ Values values_of(double width, double height) {
     return values;
 }
 
-TEST(LayoutRule, MovesNothingAtOrBelowSevenThousandTwipsOnEitherSide) {
+TEST(LayoutRule, FollowsTheWindowAtTheWorkedSizesAndNotAtOrBelowSevenThousandTwips) {
     EXPECT_TRUE(layout_steps(7000, 20000).empty());
     EXPECT_TRUE(layout_steps(20000, 7000).empty());
-}
-
-TEST(LayoutRule, FollowsTheWindowAtTheWorkedSizes) {
     using enum Property;
     const struct {
         double width, height;

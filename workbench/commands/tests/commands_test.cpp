@@ -23,7 +23,7 @@ const std::wstring ask_install = L"input Install PostProcessor: Enter PostProces
 const std::wstring ask_word = L"input Syntax HELP: Enter MAJOR or Major word:";
 const std::wstring started = L"box 0 Plexo: Result = 2468";
 const std::wstring unsafe = L", which the command interpreter would take as part of a command.";
-const std::wstring no_such_program = L"The system cannot find the file specified.";
+const std::wstring fails = L"The system cannot find the file specified.";
 const std::wstring user_line =
     L"start user1.bat C:\\trelvo\\bin MILL5X " + path + L" D \\JOBS\\P100 PART1 APT";
 const std::wstring edit_line =
@@ -34,7 +34,7 @@ const std::wstring pp_path = L"C:\\trelvo\\bin\\MILL5X";
 // The box after a start that failed, for a logged "start ..." line.
 std::wstring not_started(const std::wstring& started_line) {
     return L"box 0 Plexo: The program could not be started:\n" + started_line.substr(6) + L"\n" +
-           no_such_program;
+           fails;
 }
 
 // One click of a button: what the window holds before, how the user answers, and every
@@ -58,7 +58,6 @@ const auto edit = [](Commands& c) { c.edit(); };
 const auto remove = [](Commands& c) { c.delete_cl_file(); };
 const auto install = [](Commands& c) { c.install_pp(); };
 const auto user = [](int number) { return [number](Commands& c) { c.user(number); }; };
-const std::wstring fails = no_such_program;
 
 const Case cases[] = {
     {"post OK", post, {ask_post, post_line, started, L"pattern PART1.*"}, 1, L"2468"},
@@ -118,12 +117,6 @@ const Case cases[] = {
      .log = {ask_install, install_line, not_started(install_line)},
      .inputs = {L"mill5x"},
      .start_failure = fails},
-    {.name = "remove PP Cancel",
-     .click = [](Commands& c) { c.remove_pp(); },
-     .log = {L"box 1 Plexo: Selected PostProcessor will be Deleted !!\n" + pp_path},
-     .answer = 2,
-     .answers = {2},
-     .files = {pp_path}},
     // The path is shown as it stands, never guessed with an extension.
     {.name = "remove a post-processor named without its extension",
      .click = [](Commands& c) { c.remove_pp(); },
