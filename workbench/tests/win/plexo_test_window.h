@@ -49,10 +49,9 @@ protected:
     }
 
     // Plexo.cfg as Exit writes it.
-    std::string config(const char* mode = "VAR", const std::wstring& cl = {},
-                       const char* third_caption = "Zip") const {
+    std::string config(const char* mode = "VAR", const std::wstring& cl = {}) const {
         return std::string("\"") + mode + "\",\"" + narrow(cl.empty() ? cl_ : cl) + "\"\r\n\"" +
-               narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"" + third_caption + "\"\r\n";
+               narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"R&D\"\r\n";
     }
     // Writes Plexo.cfg (none for "") and makes the window, which runs start-up.
     void start(const std::string& config_text) {
@@ -78,14 +77,16 @@ protected:
             texts[i] = desktop::list_item_text(control(list), static_cast<int>(i));
         return texts;
     }
-    void notify(std::wstring_view name, WORD notification) {
-        SendMessageW(window_->window(), WM_COMMAND,
-                     MAKEWPARAM(window_->control_id(name), notification),
+    // Chooses the item `text` of a list, or the first that begins with it in a drop-down list,
+    // the way a click does (LBN_SELCHANGE and CBN_SELCHANGE are one code), or double-clicks it.
+    void choose(std::wstring_view name, const std::wstring& text, WORD how = LBN_SELCHANGE) {
+        const bool combo = desktop::testing::class_of(control(name)) == L"ComboBox";
+        const auto index = SendMessageW(control(name), combo ? CB_FINDSTRING : LB_FINDSTRINGEXACT,
+                                        -1, reinterpret_cast<LPARAM>(text.c_str()));
+        ASSERT_NE(index, LB_ERR) << narrow(text);
+        SendMessageW(control(name), combo ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
+        SendMessageW(window_->window(), WM_COMMAND, MAKEWPARAM(window_->control_id(name), how),
                      reinterpret_cast<LPARAM>(control(name)));
-    }
-    void choose(std::wstring_view combo, int position) {
-        SendMessageW(control(combo), CB_SETCURSEL, position, 0);
-        notify(combo, CBN_SELCHANGE);
     }
     // Handles messages until `condition` holds, for two seconds at most: time enough for
     // the folder watch and its coalescing under Wine.
@@ -96,13 +97,6 @@ protected:
             Sleep(20);
         }
         return condition();
-    }
-    void click_item(std::wstring_view list, const std::wstring& text, WORD how = LBN_SELCHANGE) {
-        const auto index = SendMessageW(control(list), LB_FINDSTRINGEXACT, -1,
-                                        reinterpret_cast<LPARAM>(text.c_str()));
-        ASSERT_NE(index, LB_ERR) << narrow(text);
-        SendMessageW(control(list), LB_SETCURSEL, index, 0);
-        notify(list, how);
     }
 
     const Items all_cl_files = {L"b.apt",     L"MILL.PPTABLE", L"part.ncd",

@@ -10,19 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <thread>
 
 namespace workbench {
 namespace {
 
 namespace fs = std::filesystem;
 using desktop::testing::text_of;
-using std::chrono_literals::operator""ms;
 
 // A folder with a blank in its name holding the report-writing program as MILL5X.exe.
 class ShellTest : public ::testing::Test {
@@ -35,32 +32,21 @@ protected:
     }
     void TearDown() override {
         SetCurrentDirectoryW(desktop::program_folder().c_str());
-        std::error_code ignored;
-        for (int attempt = 0; attempt < 50 && fs::exists(folder); ++attempt) {
-            fs::remove_all(folder, ignored);
-            if (fs::exists(folder)) std::this_thread::sleep_for(100ms);
-        }
+        fs::remove_all(folder);
     }
 
     // Starts the line and gives the command line the started program reported, and whether
     // the task id is its own process id (a batch file's is the interpreter's).
     std::pair<bool, std::wstring> received(const CommandLine& line) {
-        std::error_code ignored;
-        fs::remove(report, ignored); // an earlier test's report is not this one's
+        fs::remove(report); // an earlier start's report is not this one's
         const auto started = shell.start(line);
         if (!started.task_id) return {false, L"(not started) " + started.failure};
-        // The file is there before its text is: wait for the whole report.
-        std::wstring text;
-        auto line_break = std::wstring::npos;
-        for (int waited = 0; waited < 300 && line_break == std::wstring::npos; ++waited) {
-            std::this_thread::sleep_for(50ms);
-            std::ifstream in(report, std::ios::binary);
-            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-            text.assign(bytes.size() / sizeof(wchar_t), L'\0');
-            std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
-            line_break = text.find(L'\n');
-        }
-        if (line_break == std::wstring::npos) return {false, L"(no report)"};
+        std::ifstream in(report, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+        const auto line_break = text.find(L'\n');
+        if (line_break == text.npos) return {false, L"(no report)"};
         return {std::stoul(text.substr(0, line_break)) == *started.task_id,
                 text.substr(line_break + 1)};
     }
@@ -68,17 +54,17 @@ protected:
     const fs::path folder =
         fs::temp_directory_path() / (L"plexo shell test " + std::to_wstring(GetCurrentProcessId()));
     const fs::path report = folder / L"received.txt";
-    Win32Shell shell;
+    // Each start returns once the program has ended and its report is complete.
+    Win32Shell shell{nullptr, [](HANDLE process) { WaitForSingleObject(process, 15000); }};
 };
 
-TEST_F(ShellTest, StartsAProgramWhosePathHoldsABlankWithItsArgumentsAsTheyStand) {
+// A program path with a blank is quoted for the system, a batch file runs under the
+// interpreter; the arguments arrive as they stand.
+TEST_F(ShellTest, StartsProgramsAndBatchFilesWithTheirArgumentsAsTheyStand) {
     EXPECT_EQ(received(post_command(folder.wstring(), L"MILL5X",
                                     cl_pieces(L"D:\\MY JOBS", L"PART1.APT"))),
               std::pair(true, L"\"" + folder.wstring() +
                                   L"\\MILL5X\" D:\\MY JOBS\\PART1.APT D \\MY JOBS PART1 APT"));
-}
-
-TEST_F(ShellTest, RunsABatchFileUnderTheInterpreterWithItsArguments) {
     std::ofstream(folder / L"user2.bat") << "@\"%~dp0MILL5X.exe\" %*\r\n";
     SetCurrentDirectoryW(folder.c_str());
     const auto command_line = received(user_command(2, L"C:\\trelvo\\bin", L"MILL5X",
@@ -104,13 +90,12 @@ TEST_F(ShellTest, ReportsWhyAProgramDidNotStartOrAFileWasNotDeleted) {
     EXPECT_NE(shell.delete_file(file).value_or(L""), L"");
 }
 
-// The input box, answered by a timer that runs inside its modal loop the way a user or an
-// automation tool would act on it.
-// Acts on the dialog the test opens next, from within its modal loop; true once it has.
+// The input box, answered by a timer inside its modal loop as a user would; the action
+// gives true once it has found the box.
 std::function<bool()> pending_action;
 
 void CALLBACK on_timer(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (pending_action && pending_action()) KillTimer(nullptr, timer);
+    if (pending_action()) KillTimer(nullptr, timer);
 }
 
 TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
@@ -125,17 +110,16 @@ TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
             const HWND dialog = FindWindowW(L"#32770", L"Install PostProcessor");
             if (!dialog) return false;
             seen_prompt = text_of(GetDlgItem(dialog, input_box_prompt_id));
-            const HWND field = GetDlgItem(dialog, input_box_field_id);
-            initial_field = text_of(field);
-            SetWindowTextW(field, c.typed);
+            initial_field = text_of(GetDlgItem(dialog, input_box_field_id));
+            SetWindowTextW(GetDlgItem(dialog, input_box_field_id), c.typed);
             SendMessageW(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0);
             return true;
         };
         SetTimer(nullptr, 0, 50, on_timer);
-        const auto result =
-            input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor");
-        EXPECT_EQ((std::vector{result, seen_prompt, initial_field}),
-                  (std::vector<std::wstring>{c.result, L"Enter PostProcessor name", L""}));
+        EXPECT_EQ(
+            (std::vector{input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor"),
+                         seen_prompt, initial_field}),
+            (std::vector<std::wstring>{c.result, L"Enter PostProcessor name", L""}));
     }
 }
 
