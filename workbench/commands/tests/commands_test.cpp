@@ -44,10 +44,8 @@ const Setup cancels = [](World& w) { w.shell.cancels = 1; };
 const Setup fails = [](World& w) { w.shell.start_failure = reason; };
 
 using Click = std::function<void(Commands&)>;
-const Click post = [](Commands& c) { c.post(); };
-const Click edit = [](Commands& c) { c.edit(); };
-const Click remove = [](Commands& c) { c.delete_cl_file(); };
-const Click install = [](Commands& c) { c.install_pp(); };
+const Click post = &Commands::post, edit = &Commands::edit, remove = &Commands::delete_cl_file,
+            install = &Commands::install_pp;
 const auto user = [](int number) { return [number](Commands& c) { c.user(number); }; };
 
 // One click with PART1.APT in D:\JOBS\P100 and MILL5X chosen, TaskId 77 and "mill5x" typed
@@ -83,7 +81,7 @@ const struct {
       L"reread FilAPT", ok},
      [](World& w) { w.shell.refusal = L"Access is denied."; }},
     // The user's guide keeps no task id.
-    {[](Commands& c) { c.open_users_guide(); },
+    {&Commands::open_users_guide,
      {L"start c:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRD32 "
       L"c:\\trelvo\\doc\\Plexo_Users_Guide.pdf",
       kept}},
@@ -93,10 +91,10 @@ const struct {
     {install, {ask_install, kept}, cancels},
     {install, {ask_install, install_line, not_started(install_line), kept}, fails},
     // The path is shown as it stands, never guessed with an extension.
-    {[](Commands& c) { c.remove_pp(); },
+    {&Commands::remove_pp,
      {L"box 0 Plexo: There is no file\n" + pp_path + L"\nNothing was deleted.", kept},
      [](World& w) { w.shell.files = {pp_path + L".EXE"}; }},
-    {[](Commands& c) { c.pp_help(); },
+    {&Commands::pp_help,
      {L"input Syntax HELP: Enter MAJOR or Major word:", L"start " + pp_path + L" ?MILL5X",
       L"Answer 0 TaskId 2468"}},
 };

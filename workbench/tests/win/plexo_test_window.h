@@ -9,15 +9,12 @@
 #include "win/plexo_window.h"
 #include "window_testing.h"
 
+#include <cstring>
 #include <memory>
 
 namespace workbench::testing {
 
 using Items = std::vector<std::wstring>;
-
-inline std::string narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
 
 // Scripted answers and recorded boxes and starts, but real files.
 struct FilesOnDisk : FakeShell {
@@ -32,8 +29,7 @@ struct FilesOnDisk : FakeShell {
 class PlexoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CreateDirectoryW(L"C:\\trelvo", nullptr);
-        CreateDirectoryW(L"C:\\trelvo\\bin", nullptr);
+        std::filesystem::create_directories(L"C:\\trelvo\\bin");
         folder_.folder(L"cl\\sub");
         folder_.folder(L"cl\\Alpha");
         config_ = folder_.folder(L"prog") + L"\\Plexo.cfg";
@@ -41,17 +37,16 @@ protected:
             write_file(cl_ + L"\\" + name, "");
         write_file(pp_ + L"\\MILL.PP.EXE", "");
         write_file(pp_ + L"\\FANUC", "");
-        SetCurrentDirectoryW(folder_.path().c_str());
+        SetCurrentDirectoryW(folder_.path.c_str());
     }
-    void TearDown() override {
-        window_.reset();
-        SetCurrentDirectoryW(L"C:\\"); // so that the test's folder can go
-    }
+    void TearDown() override { SetCurrentDirectoryW(L"C:\\"); } // so that the folder can go
 
     // Plexo.cfg as Exit writes it.
-    std::string config(const char* mode = "VAR", const std::wstring& cl = {}) const {
-        return std::string("\"") + mode + "\",\"" + narrow(cl.empty() ? cl_ : cl) + "\"\r\n\"" +
-               narrow(pp_) + "\"\r\n\"Backup\"\r\n\"Print\"\r\n\"R&D\"\r\n";
+    std::string config(const char* mode = "VAR", std::wstring cl = {}) const {
+        const std::wstring text = L"\"" + std::wstring(mode, mode + std::strlen(mode)) + L"\",\"" +
+                                  (cl.empty() ? cl_ : cl) + L"\"\r\n\"" + pp_ +
+                                  L"\"\r\n\"Backup\"\r\n\"Print\"\r\n\"R&D\"\r\n";
+        return {text.begin(), text.end()}; // the test's paths are ASCII
     }
     // Writes Plexo.cfg (none for "") and makes the window, which runs start-up.
     void start(const std::string& config_text) {
@@ -64,13 +59,7 @@ protected:
 
     HWND control(std::wstring_view name) { return window_->control(name); }
     WindowState& state() { return window_->state(); }
-    Items texts(std::initializer_list<const wchar_t*> names) {
-        Items texts;
-        for (const wchar_t* name : names)
-            texts.push_back(desktop::window_text(control(name)));
-        return texts;
-    }
-    std::wstring drive(std::wstring_view combo) { return texts({combo.data()})[0].substr(0, 2); }
+    std::wstring text(std::wstring_view name) { return desktop::window_text(control(name)); }
     Items items(std::wstring_view list) {
         Items texts(SendMessageW(control(list), LB_GETCOUNT, 0, 0));
         for (std::size_t i = 0; i < texts.size(); ++i)
@@ -83,7 +72,7 @@ protected:
         const bool combo = desktop::testing::class_of(control(name)) == L"ComboBox";
         const auto index = SendMessageW(control(name), combo ? CB_FINDSTRING : LB_FINDSTRINGEXACT,
                                         -1, reinterpret_cast<LPARAM>(text.c_str()));
-        ASSERT_NE(index, LB_ERR) << narrow(text);
+        ASSERT_NE(index, LB_ERR) << ::testing::PrintToString(text);
         SendMessageW(control(name), combo ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
         SendMessageW(window_->window(), WM_COMMAND, MAKEWPARAM(window_->control_id(name), how),
                      reinterpret_cast<LPARAM>(control(name)));
@@ -99,8 +88,7 @@ protected:
         return condition();
     }
 
-    const Items all_cl_files = {L"b.apt",     L"MILL.PPTABLE", L"part.ncd",
-                                L"PART1.APT", L"PART1.NC",     L"README"};
+    const Items all_cl_files = {L"b.apt", L"part.ncd", L"PART1.APT", L"PART1.NC"};
     TestFolder folder_;
     const std::wstring cl_ = folder_.folder(L"cl"), pp_ = folder_.folder(L"pp");
     std::wstring config_;

@@ -1,17 +1,16 @@
-// Started by the end-to-end test of the Shell: writes its process id and the command line it
-// received, as UTF-16, to the file that NCT_RECEIVED_FILE names.
+// Started by the end-to-end test of the Shell: ends with 0 when the command line it received
+// ends as NCT_EXPECTED_END says; else shows the line it received and ends with 1.
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include <cstdio>
+#include <string_view>
 
 int wmain() {
-    wchar_t target[MAX_PATH];
-    if (!GetEnvironmentVariableW(L"NCT_RECEIVED_FILE", target, MAX_PATH)) return 2;
-    const std::wstring report = std::to_wstring(GetCurrentProcessId()) + L"\n" + GetCommandLineW();
-    std::ofstream(std::filesystem::path(target), std::ios::binary)
-        .write(reinterpret_cast<const char*>(report.data()),
-               static_cast<std::streamsize>(report.size() * sizeof(wchar_t)));
+    wchar_t end[1024];
+    const DWORD length = GetEnvironmentVariableW(L"NCT_EXPECTED_END", end, 1024);
+    const std::wstring_view received = GetCommandLineW();
+    if (length > 0 && length < 1024 && received.ends_with(std::wstring_view(end, length))) return 0;
+    std::fwprintf(stderr, L"received: %ls\n", received.data());
+    return 1;
 }
