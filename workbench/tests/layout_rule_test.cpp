@@ -19,7 +19,6 @@ TEST(LayoutRule, FollowsTheWindowAtTheWorkedSizesAndNotAtOrBelowSevenThousandTwi
         {12495, 8490, L"FilAPT", width, 8055},
         {12495, 8490, L"CmbType", top, 7440},
         {12495, 8490, L"DrivePP", left, 9600},
-        {12495, 8490, L"Line3", x1, 12240},
         // The smallest size above the thresholds: nothing comes out zero or negative.
         {7005, 7005, L"CmbType", width, 285},
         {7005, 7005, L"FilAPT", height, 3885},

@@ -9,8 +9,6 @@
 namespace workbench {
 namespace {
 
-using testing::FakePanes;
-using testing::FakeShell;
 using testing::Log;
 
 const std::wstring path = L"D:\\JOBS\\P100\\PART1.APT", pp_path = L"C:\\trelvo\\bin\\MILL5X";
@@ -25,7 +23,8 @@ const std::wstring ask_delete = L"box 1 Plexo: Selected file will be Deleted !!\
 const std::wstring ask_install = L"input Install PostProcessor: Enter PostProcessor name";
 const std::wstring result = L"box 0 Plexo: Result = 2468";
 const std::wstring ok = L"Answer 1 TaskId 77", cancel = L"Answer 2 TaskId 77",
-                   kept = L"Answer 0 TaskId 77";
+                   kept = L"Answer 0 TaskId 77", ok_started = L"Answer 1 TaskId 2468",
+                   started = L"Answer 0 TaskId 2468";
 
 const std::wstring reason = L"The system cannot find the file specified.";
 
@@ -35,8 +34,8 @@ std::wstring not_started(const std::wstring& line) {
 
 struct World {
     Log log;
-    FakeShell shell{log};
-    FakePanes panes{log};
+    testing::FakeShell shell{log};
+    testing::FakePanes panes{log};
     WindowState state{.cl_file = L"PART1.APT", .pp_name = L"MILL5X", .task_id = L"77"};
 };
 using Setup = std::function<void(World&)>;
@@ -56,12 +55,11 @@ const struct {
     Log log;
     Setup setup = [](World&) {};
 } cases[] = {
-    {post, {ask_post, post_line, result, L"pattern PART1.*", L"Answer 1 TaskId 2468"}},
+    {post, {ask_post, post_line, result, L"pattern PART1.*", ok_started}},
     {post, {ask_post, L"pattern PART1.*", cancel}, cancels}, // narrowed all the same
     {post, {ask_post, post_line, not_started(post_line), L"pattern PART1.*", ok}, fails},
     {user(3),
-     {ask_user, L"start user3.bat C:\\trelvo\\bin MILL5X " + pieces, L"reread FilAPT",
-      L"Answer 1 TaskId 2468"}},
+     {ask_user, L"start user3.bat C:\\trelvo\\bin MILL5X " + pieces, L"reread FilAPT", ok_started}},
     {user(1), {ask_user, cancel}, cancels},
     {user(2),
      {ask_user,
@@ -70,7 +68,7 @@ const struct {
       L"a command.",
       ok},
      [](World& w) { w.panes.cl = L"D:\\R&D"; }},
-    {edit, {edit_line, result, L"Answer 0 TaskId 2468"}},
+    {edit, {edit_line, result, started}},
     {edit, {edit_line, not_started(edit_line), kept}, fails},
     {edit, {L"box 0 Plexo: File must be selected!", kept}, [](World& w) { w.state.cl_file = {}; }},
     {remove, {ask_delete, L"delete " + path, L"reread FilAPT", ok}},
@@ -87,7 +85,7 @@ const struct {
       kept}},
     {install,
      {ask_install, install_line, L"box 0 Plexo: PostProcessor installed.", L"reread FilPosts",
-      L"Answer 0 TaskId 2468"}},
+      started}},
     {install, {ask_install, kept}, cancels},
     {install, {ask_install, install_line, not_started(install_line), kept}, fails},
     // The path is shown as it stands, never guessed with an extension.
@@ -96,7 +94,7 @@ const struct {
      [](World& w) { w.shell.files = {pp_path + L".EXE"}; }},
     {&Commands::pp_help,
      {L"input Syntax HELP: Enter MAJOR or Major word:", L"start " + pp_path + L" ?MILL5X",
-      L"Answer 0 TaskId 2468"}},
+      started}},
 };
 
 TEST(Commands, EachButtonAsksStartsDeletesAndRereadsAsItShould) {

@@ -1,7 +1,7 @@
 // The file-system jobs of the panes and of Plexo.cfg, on real files.
 
 #include "commands/win/win32_shell.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/plexo_test_window.h"
 #include "win/change_watch.h"
 #include "win/folder_contents.h"
 #include "win/whole_file.h"

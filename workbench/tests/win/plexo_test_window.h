@@ -1,20 +1,47 @@
 #pragma once
-// The workbench window in a folder of the test's own on C:, which is also the current
-// folder: a CL folder, a post-processor folder and the program's folder with Plexo.cfg;
-// driven through the automation contract, with a scripted Shell that touches real files.
+// The workbench on real files: a folder of its own for each test on C: (where the workbench
+// looks for \trelvo\bin), removed at the end; and the window in one, which is also the current
+// folder, with a CL folder, a post-processor folder and the program's folder with Plexo.cfg,
+// driven through the automation contract with a scripted Shell that touches real files.
 
 #include "commands/tests/fakes.h"
 #include "commands/win/win32_shell.h"
-#include "tests/win/test_folder.h"
 #include "win/plexo_window.h"
 #include "window_testing.h"
 
-#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string_view>
 
 namespace workbench::testing {
 
 using Items = std::vector<std::wstring>;
+
+inline void write_file(const std::filesystem::path& path, std::string_view bytes,
+                       DWORD attributes = 0) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    if (attributes) SetFileAttributesW(path.c_str(), attributes);
+}
+
+struct TestFolder {
+    TestFolder() { std::filesystem::create_directories(path); }
+    ~TestFolder() {
+        std::error_code ignored; // read-only files would refuse to go
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::wstring operator/(const std::wstring& name) const { return path + L"\\" + name; }
+    std::wstring folder(const std::wstring& name) const {
+        std::filesystem::create_directories(*this / name);
+        return *this / name;
+    }
+
+    inline static int count = 0;
+    const std::wstring path = L"C:\\plexo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++count);
+};
 
 // Scripted answers and recorded boxes and starts, but real files.
 struct FilesOnDisk : FakeShell {
@@ -42,10 +69,9 @@ protected:
     void TearDown() override { SetCurrentDirectoryW(L"C:\\"); } // so that the folder can go
 
     // Plexo.cfg as Exit writes it.
-    std::string config(const char* mode = "VAR", std::wstring cl = {}) const {
-        const std::wstring text = L"\"" + std::wstring(mode, mode + std::strlen(mode)) + L"\",\"" +
-                                  (cl.empty() ? cl_ : cl) + L"\"\r\n\"" + pp_ +
-                                  L"\"\r\n\"Backup\"\r\n\"Print\"\r\n\"R&D\"\r\n";
+    std::string config(const std::wstring& mode = L"VAR", const std::wstring& cl = {}) const {
+        const std::wstring text = L"\"" + mode + L"\",\"" + (cl.empty() ? cl_ : cl) + L"\"\r\n\"" +
+                                  pp_ + L"\"\r\n\"Backup\"\r\n\"Print\"\r\n\"R&D\"\r\n";
         return {text.begin(), text.end()}; // the test's paths are ASCII
     }
     // Writes Plexo.cfg (none for "") and makes the window, which runs start-up.

@@ -4,7 +4,6 @@
 #include "commands/command_lines.h"
 #include "commands/win/input_box.h"
 #include "commands/win/win32_shell.h"
-#include "window_testing.h"
 
 #include <desktop/win32.h>
 
@@ -18,7 +17,6 @@ namespace workbench {
 namespace {
 
 namespace fs = std::filesystem;
-using desktop::testing::text_of;
 
 // A folder with a blank in its name holding the checking program as MILL5X.exe.
 class ShellTest : public ::testing::Test {
@@ -78,13 +76,10 @@ TEST_F(ShellTest, ReportsWhyAProgramDidNotStartOrAFileWasNotDeleted) {
 // The input box, answered by a timer inside its modal loop as a user would.
 std::function<void(HWND)> answer;
 
-TEST(InputBox, ShowsThePromptAndGivesTheTypedTextOnOkAndNothingOnCancel) {
+TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
     for (const int button : {IDOK, IDCANCEL}) {
-        std::wstring shown; // the prompt and the field as the box opens
         answer = [&](HWND box) {
-            const HWND field = GetDlgItem(box, input_box_field_id);
-            shown = text_of(GetDlgItem(box, input_box_prompt_id)) + L"|" + text_of(field);
-            SetWindowTextW(field, L" mill 5x ");
+            SetWindowTextW(GetDlgItem(box, input_box_field_id), L" mill 5x ");
             SendMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
         };
         SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
@@ -95,7 +90,6 @@ TEST(InputBox, ShowsThePromptAndGivesTheTypedTextOnOkAndNothingOnCancel) {
         });
         EXPECT_EQ(input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor"),
                   button == IDOK ? L" mill 5x " : L"");
-        EXPECT_EQ(shown, L"Enter PostProcessor name|");
     }
 }
 
