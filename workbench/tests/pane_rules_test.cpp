@@ -64,12 +64,10 @@ TEST(NameRules, CutTheClFileAtItsLastDotAndThePostProcessorAtItsFirst) {
             << testing::PrintToString(std::wstring(c.name));
 }
 
-using Levels = std::vector<std::wstring>;
-
 TEST(FolderLevels, SplitAPathIntoItsRootAndFoldersAndJoinThemBack) {
     const struct {
         const wchar_t* path;
-        Levels levels;
+        Names levels;
         const wchar_t* joined;
     } cases[] = {
         {L"C:", {L"C:\\"}, L"C:\\"},
@@ -83,7 +81,7 @@ TEST(FolderLevels, SplitAPathIntoItsRootAndFoldersAndJoinThemBack) {
         EXPECT_EQ(levels, c.levels) << testing::PrintToString(std::wstring(c.path));
         EXPECT_EQ(normalized_folder(c.path), c.joined);
     }
-    const Levels levels = {L"C:\\", L"trelvo", L"bin"};
+    const Names levels = {L"C:\\", L"trelvo", L"bin"};
     EXPECT_EQ(folder_of_item(levels, 0, L"C:\\"), L"C:\\");
     EXPECT_EQ(folder_of_item(levels, 1, L"trelvo"), L"C:\\trelvo");
     EXPECT_EQ(folder_of_item(levels, 3, L"old"), L"C:\\trelvo\\bin\\old");

@@ -11,9 +11,7 @@
 namespace workbench::win {
 namespace {
 
-using Names = std::vector<std::wstring>;
-using workbench::testing::TestFolder;
-using workbench::testing::write_file;
+using namespace workbench::testing;
 
 // Subfolders and files apart, and an unreadable folder, show in the panes of the window test.
 TEST(ReadFolder, ListsVisibleFilesOnlyAndFailsOnWhatIsNoFolder) {
@@ -21,7 +19,7 @@ TEST(ReadFolder, ListsVisibleFilesOnlyAndFailsOnWhatIsNoFolder) {
     write_file(folder / L"PART1.APT", "");
     write_file(folder / L"hidden.APT", "", FILE_ATTRIBUTE_HIDDEN);
     write_file(folder / L"system.APT", "", FILE_ATTRIBUTE_SYSTEM);
-    EXPECT_EQ(read_folder(folder.path).files, (Names{L"PART1.APT"}));
+    EXPECT_EQ(read_folder(folder.path).files, (Items{L"PART1.APT"}));
     for (const std::wstring& unreadable : {std::wstring(), folder / L"PART1.APT"})
         EXPECT_NE(read_folder(unreadable).error, 0u);
 }
@@ -38,7 +36,7 @@ TEST(ReplaceFileContent, WritesTheWholeFileOrLeavesTheOldOne) {
     write_file(config, "old content", FILE_ATTRIBUTE_READONLY);
     EXPECT_NE(replace_file_content(config, "x"), 0u);
     EXPECT_EQ(read_whole_file(config), "old content");
-    EXPECT_EQ(read_folder(folder.path).files, (Names{L"Plexo.cfg"}));
+    EXPECT_EQ(read_folder(folder.path).files, (Items{L"Plexo.cfg"}));
     EXPECT_EQ(read_whole_file(folder / L"gone.cfg"), std::nullopt);
 }
 

@@ -1,5 +1,5 @@
-// The real Shell under Wine: programs really started, files really deleted, the input box
-// really shown.
+// The real Shell under Wine: programs really started, failures told with the system's reason,
+// the input box really answered.
 
 #include "commands/command_lines.h"
 #include "commands/win/input_box.h"
@@ -60,8 +60,7 @@ TEST_F(ShellTest, StartsProgramsAndBatchFilesWithTheirArgumentsAsTheyStand) {
     SetCurrentDirectoryW(folder.c_str());
     EXPECT_TRUE(received(
         user_command(2, L"C:\\trelvo\\bin", L"MILL5X", cl_pieces(L"D:\\JOBS\\P100", L"PART1.APT")),
-        L".exe\" C:\\trelvo\\bin MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 "
-        L"PART1 APT"));
+        L".exe\" C:\\trelvo\\bin MILL5X D:\\JOBS\\P100\\PART1.APT D \\JOBS\\P100 PART1 APT"));
 }
 
 // A file really deleted, and is_file of a file, show in the window test.
