@@ -29,8 +29,8 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndTheWindowAsDesigned) {
     EXPECT_EQ(desktop::selected_index(control(L"DirAPT")), std::ssize(dir_items) - 1);
     dir_items.insert(dir_items.end(), {L"Alpha", L"sub"});
     EXPECT_EQ(items(L"DirAPT"), dir_items);
-    // An icon of its own that holds a 32 x 32 image of 256 colours (group directory: 6 bytes,
-    // then 14 bytes an image).
+    // The designed client area; an icon of its own that holds a 32 x 32 image of 256 colours
+    // (group directory: 6 bytes, then 14 bytes an image).
     desktop::testing::expect_window(*window_, L"Plexo V1.9", 12375, 8115);
     EXPECT_NE(GetClassLongPtrW(window_->window(), GCLP_HICON), 0);
     const HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
@@ -102,7 +102,8 @@ TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
         EXPECT_EQ(state().answer, c.messages == 1 ? 2 : 1) << "the last box's button, then OK";
         EXPECT_EQ((Items{text(L"CmdUser1"), text(L"CmdUser2"), text(L"CmdUser3"),
                          window_->cl_folder(), window_->pp_folder()}),
-                  c.shown);
+                  c.shown)
+            << c.file;
         // Whatever failed, each pane's drive, folder and file lists show one folder.
         EXPECT_EQ(c.shown[3] == cl_ ? items(L"FilAPT") : all_cl_files, all_cl_files) << c.file;
         EXPECT_EQ(c.shown[4] == pp_ ? items(L"FilPosts").size() : 2u, 2u) << c.file;
