@@ -4,6 +4,7 @@
 // folder, with a CL folder, a post-processor folder and the program's folder with Plexo.cfg,
 // driven through the automation contract with a scripted Shell that touches real files.
 
+#include "commands/command_lines.h"
 #include "commands/tests/fakes.h"
 #include "commands/win/win32_shell.h"
 #include "win/plexo_window.h"

@@ -2,7 +2,6 @@
 // the command buttons, Exit and the layout rule on resize. The rules themselves are proven
 // natively and with fakes; here each path is checked once.
 
-#include "commands/command_lines.h"
 #include "core/folder_path.h"
 #include "tests/win/plexo_test_window.h"
 #include "win/whole_file.h"
