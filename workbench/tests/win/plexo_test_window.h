@@ -96,7 +96,9 @@ protected:
     // Chooses the item `text` of a list, or the first that begins with it in a drop-down list,
     // the way a click does (LBN_SELCHANGE and CBN_SELCHANGE are one code), or double-clicks it.
     void choose(std::wstring_view name, const std::wstring& text, WORD how = LBN_SELCHANGE) {
-        const bool combo = desktop::testing::class_of(control(name)) == L"ComboBox";
+        wchar_t window_class[16]{};
+        GetClassNameW(control(name), window_class, 16);
+        const bool combo = std::wstring_view(window_class) == L"ComboBox";
         const auto index = SendMessageW(control(name), combo ? CB_FINDSTRING : LB_FINDSTRINGEXACT,
                                         -1, reinterpret_cast<LPARAM>(text.c_str()));
         ASSERT_NE(index, LB_ERR) << ::testing::PrintToString(text);
@@ -107,10 +109,9 @@ protected:
     // Handles messages until `condition` holds, for two seconds at most: time enough for
     // the folder watch and its coalescing under Wine.
     template <class Condition> bool eventually(Condition condition) {
-        for (int waited = 0; waited < 2000; waited += 20) {
-            desktop::testing::pump_messages();
-            if (condition()) return true;
+        for (int waited = 0; waited < 2000 && !condition(); waited += 20) {
             Sleep(20);
+            desktop::testing::pump_messages();
         }
         return condition();
     }
