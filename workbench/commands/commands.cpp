@@ -4,15 +4,6 @@
 
 namespace workbench {
 
-namespace {
-
-constexpr std::wstring_view install_prompt = L"Enter PostProcessor name";
-constexpr std::wstring_view install_title = L"Install PostProcessor";
-constexpr std::wstring_view help_prompt = L"Enter MAJOR or Major word:";
-constexpr std::wstring_view help_title = L"Syntax HELP";
-
-} // namespace
-
 void Commands::tell(std::wstring_view text) {
     shell_.message_box(text, ok_only, program_title);
 }
@@ -90,7 +81,7 @@ void Commands::open_users_guide() {
 }
 
 void Commands::install_pp() {
-    const auto name = shell_.input_box(install_prompt, install_title);
+    const auto name = shell_.input_box(L"Enter PostProcessor name", L"Install PostProcessor");
     if (name.empty()) return;
     if (!run(install_command(panes_.pp_folder(), name))) return;
     tell(L"PostProcessor installed.");
@@ -104,7 +95,7 @@ void Commands::remove_pp() {
 }
 
 void Commands::pp_help() {
-    const auto word = shell_.input_box(help_prompt, help_title);
+    const auto word = shell_.input_box(L"Enter MAJOR or Major word:", L"Syntax HELP");
     run(syntax_help_command(panes_.pp_folder(), state_.pp_name, word, upper_));
 }
 

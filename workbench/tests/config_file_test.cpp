@@ -44,9 +44,8 @@ std::wstring latin1(std::string_view bytes) {
             reinterpret_cast<const unsigned char*>(bytes.data() + bytes.size())};
 }
 
-TEST(ConfigFile, IsWrittenToTheByteAndEveryValueSurvivesARoundTrip) {
-    EXPECT_EQ(config_file_bytes({L"C:\\", L"C:\\trelvo\\bin", {L"User 1", L"", L" x "}}),
-              "\"VAR\",\"C:\\\"\r\n\"C:\\trelvo\\bin\"\r\n\"User 1\"\r\n\"\"\r\n\" x \"\r\n");
+// Written to the byte, as the window test's Exit shows; here every value survives a round trip.
+TEST(ConfigFile, EveryValueSurvivesARoundTrip) {
     // A quote can only come from an unquoted hand-written value; unquoted it reads back.
     std::wstring unpaired = L"  lead";
     if constexpr (sizeof(wchar_t) == 2) // Windows names may hold unpaired surrogates

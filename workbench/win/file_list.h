@@ -2,18 +2,17 @@
 // A file list: the files of one folder that match its pattern, sorted without regard to
 // letter case, one item per file name.
 
-#include <windows.h>
+#include "win/list_box.h"
 
 #include <string>
 #include <vector>
 
 namespace workbench::win {
 
-class FileList {
+class FileList : public ListBox {
 public:
-    explicit FileList(HWND list) : list_(list) {}
+    using ListBox::ListBox;
 
-    HWND handle() const { return list_; }
     const std::wstring& folder() const { return folder_; }
     const std::wstring& pattern() const { return pattern_; }
     void set_pattern(std::wstring pattern) { pattern_ = std::move(pattern); }
@@ -29,7 +28,6 @@ public:
     std::wstring item(int index) const;
 
 private:
-    HWND list_;
     std::wstring folder_;
     std::wstring pattern_ = L"*.*";
 };

@@ -41,16 +41,10 @@ void draw_folder_glyph(HDC dc, RECT box, bool open, int dpi) {
 void FolderList::show(const std::wstring& path, const std::vector<std::wstring>& subfolders) {
     path_ = path;
     levels_ = folder_levels(path);
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    SendMessageW(list_, LB_INITSTORAGE, levels_.size() + subfolders.size(), 64);
-    for (const auto& level : levels_)
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(level.c_str()));
-    for (const auto& folder : subfolders)
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    std::vector<std::wstring> items = levels_;
+    items.insert(items.end(), subfolders.begin(), subfolders.end());
+    replace_items(items);
     select_open_folder();
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
 }
 
 void FolderList::select_open_folder() {

@@ -4,18 +4,17 @@
 // with a closed-folder glyph. The items' texts are the folders' own names; the list is
 // owner-drawn only for the indents and glyphs.
 
-#include <windows.h>
+#include "win/list_box.h"
 
 #include <string>
 #include <vector>
 
 namespace workbench::win {
 
-class FolderList {
+class FolderList : public ListBox {
 public:
-    explicit FolderList(HWND list) : list_(list) {}
+    using ListBox::ListBox;
 
-    HWND handle() const { return list_; }
     const std::wstring& path() const { return path_; }
 
     // Shows `path` as the open folder with these subfolders (sorted already).
@@ -29,7 +28,6 @@ public:
     void draw(const DRAWITEMSTRUCT& item, int dpi) const;
 
 private:
-    HWND list_;
     std::wstring path_;
     std::vector<std::wstring> levels_;
 };

@@ -4,8 +4,6 @@
 #include "commands/panes.h"
 #include "commands/shell.h"
 
-#include <deque>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,31 +12,24 @@ namespace workbench::testing {
 
 using Log = std::vector<std::wstring>;
 
-template <class T> T next_of(std::deque<T>& queue, T when_empty) {
-    if (queue.empty()) return when_empty;
-    T front = queue.front();
-    queue.pop_front();
-    return front;
-}
-
 struct FakeShell : Shell {
     explicit FakeShell(Log& log) : log(log) {}
     Log& log;
-    std::deque<int> answers;                       // button codes; OK when none is left
-    std::deque<std::wstring> inputs;               // input box results; "" when none is left
-    std::wstring start_failure;                    // when set, every start fails with it
-    std::set<std::wstring> files;                  // the paths that name a file
-    std::map<std::wstring, std::wstring> refusals; // path -> reason its deletion fails
-    std::vector<CommandLine> started;              // task ids count from 2468
+    int cancels = 0;                  // how many boxes the user cancels before saying OK again
+    std::wstring typed;               // what the user types into every input box
+    std::wstring start_failure;       // when set, every start fails with it
+    std::set<std::wstring> files;     // the paths that name a file
+    std::wstring refusal;             // when set, every deletion fails with it
+    std::vector<CommandLine> started; // task ids count from 2468
 
     int message_box(std::wstring_view text, int style, std::wstring_view title) override {
         log.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " +
                       std::wstring(text));
-        return next_of(answers, ok_button);
+        return cancelled() ? cancel_button : ok_button;
     }
     std::wstring input_box(std::wstring_view prompt, std::wstring_view title) override {
         log.push_back(L"input " + std::wstring(title) + L": " + std::wstring(prompt));
-        return next_of(inputs, std::wstring());
+        return cancelled() ? std::wstring() : typed;
     }
     StartResult start(const CommandLine& line) override {
         log.push_back(L"start " + line.text());
@@ -49,10 +40,11 @@ struct FakeShell : Shell {
     bool is_file(const std::wstring& path) override { return files.contains(path); }
     std::optional<std::wstring> delete_file(const std::wstring& path) override {
         log.push_back(L"delete " + path);
-        if (refusals.contains(path)) return refusals[path];
+        if (!refusal.empty()) return refusal;
         files.erase(path);
         return std::nullopt;
     }
+    bool cancelled() { return cancels > 0 ? (--cancels, true) : false; }
 };
 
 struct FakePanes : Panes {
