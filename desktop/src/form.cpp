@@ -52,6 +52,21 @@ bool is_combo(Kind kind) {
     return kind == Kind::combo_box || kind == Kind::drive_list;
 }
 
+// Labels and frames lie beneath the other controls where the table lets them overlap (a
+// label reaching into its field), and their kind clips them by their siblings, so typed text
+// is never hidden. Each new control goes beneath those made before it, so they are made
+// last; they take no part in tab order, so the tab order stays the table's.
+bool lies_beneath(Kind kind) {
+    return kind == Kind::label || kind == Kind::frame;
+}
+
+// The shown forms whose tool tips are still to be made: the first view does not need them,
+// so they wait until the program first waits for input.
+std::vector<Form*>& forms_waiting_for_idle() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
 // A drop-down's window height includes its open list; this many rows of its own height.
 constexpr int dropped_rows = 12;
 
@@ -101,11 +116,6 @@ Form::Form(const FormDesign& design)
                               CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) throw std::runtime_error("the window could not be created");
-    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
@@ -124,77 +134,82 @@ Form::Form(const FormDesign& design)
 
 Form::~Form() {
     ends_program_ = false; // destroyed by its owner, not closed by the user
+    std::erase(forms_waiting_for_idle(), this);
     if (window_) DestroyWindow(window_);
     for (auto& [key, font] : fonts_)
         DeleteObject(font);
 }
 
 void Form::create_controls() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    controls_.reserve(design_.controls.size());
-    for (std::size_t index = 0; index < design_.controls.size(); ++index) {
-        const Control& row = design_.controls[index];
-        const auto kind = class_of(row.kind);
-        DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (kind.tab_stop ? WS_TABSTOP : 0);
-        // Auto option buttons clear the others up to the next WS_GROUP: a group starts at
-        // every control that is not an option of the same container as the one before it.
-        const Control* previous = index > 0 ? &design_.controls[index - 1] : nullptr;
-        const bool continues_group = row.kind == Kind::option_button && previous &&
-                                     previous->kind == Kind::option_button &&
-                                     previous->container == row.container;
-        if (!continues_group) style |= WS_GROUP;
+    controls_.resize(design_.controls.size());
+    for (const bool beneath : {false, true})
+        for (std::size_t index = 0; index < design_.controls.size(); ++index)
+            if (lies_beneath(design_.controls[index].kind) == beneath) create_control(index);
+}
 
-        RECT twips{row.left, row.top, row.left + row.width, row.top + row.height};
-        if (!row.container.empty()) {
-            const auto frame =
-                std::find_if(design_.controls.begin(), design_.controls.end(),
-                             [&](const Control& c) { return c.name == row.container; });
-            if (frame == design_.controls.end())
-                throw std::logic_error("a control lies in a frame that the table lacks");
-            OffsetRect(&twips, frame->left, frame->top);
-        }
-        const std::wstring caption(row.caption);
-        const RECT pixels = to_pixels(row, twips);
-        const HWND handle = CreateWindowExW(
-            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
-            pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
-            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
-            instance, nullptr);
-        if (!handle) throw std::runtime_error("a control could not be created");
-        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
-        if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
-        if (row.kind == Kind::option_button && row.selected)
-            SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
-        if (!row.tool_tip.empty()) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = window_;
-            tool.uId = reinterpret_cast<UINT_PTR>(handle);
-            std::wstring tip(row.tool_tip);
-            tool.lpszText = tip.data();
-            if (row.kind == Kind::frame) { // see place_frame_tip
-                tool.uFlags = TTF_SUBCLASS;
-                tool.uId = first_control_id + index;
-                tool.rect = pixels;
-            }
-            SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            // The edit field inside an editable combo box shows the same tip.
-            if (HWND inner = GetWindow(handle, GW_CHILD); inner && row.kind == Kind::combo_box) {
-                tool.uId = reinterpret_cast<UINT_PTR>(inner);
-                SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            }
-        }
-        controls_.push_back({&row, handle, twips});
+void Form::create_control(std::size_t index) {
+    const Control& row = design_.controls[index];
+    const auto kind = class_of(row.kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (kind.tab_stop ? WS_TABSTOP : 0);
+    // Auto option buttons clear the others up to the next WS_GROUP: a group starts at every
+    // control that is not an option of the same container as the one before it.
+    const Control* previous = index > 0 ? &design_.controls[index - 1] : nullptr;
+    const bool continues_group = row.kind == Kind::option_button && previous &&
+                                 previous->kind == Kind::option_button &&
+                                 previous->container == row.container;
+    if (!continues_group) style |= WS_GROUP;
+
+    RECT twips{row.left, row.top, row.left + row.width, row.top + row.height};
+    if (!row.container.empty()) {
+        const auto frame = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                        [&](const Control& c) { return c.name == row.container; });
+        if (frame == design_.controls.end())
+            throw std::logic_error("a control lies in a frame that the table lacks");
+        OffsetRect(&twips, frame->left, frame->top);
     }
-    // Labels and frames lie beneath the other controls where the table lets them overlap
-    // (a label reaching into its field), and their kind clips them by their siblings, so
-    // typed text is never hidden. They take no part in tab order, so moving them in the
-    // z-order leaves the tab order as the table gives it.
+    const std::wstring caption(row.caption);
+    const RECT pixels = to_pixels(row, twips);
+    const HWND handle = CreateWindowExW(
+        kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
+        pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
+        GetModuleHandleW(nullptr), nullptr);
+    if (!handle) throw std::runtime_error("a control could not be created");
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
+    if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
+    if (row.kind == Kind::option_button && row.selected)
+        SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+    controls_[index] = {&row, handle, twips};
+}
+
+void Form::make_tool_tips() {
+    if (tool_tips_) return;
+    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
     for (const Placed& placed : controls_) {
-        if (placed.row->kind != Kind::label && placed.row->kind != Kind::frame) continue;
-        SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const Control& row = *placed.row;
+        if (row.tool_tip.empty()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(placed.handle);
+        std::wstring tip(row.tool_tip);
+        tool.lpszText = tip.data();
+        if (row.kind == Kind::frame) { // see place_frame_tip
+            tool.uFlags = TTF_SUBCLASS;
+            tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(placed.handle));
+            tool.rect = to_pixels(row, placed.twips);
+        }
+        SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // The edit field inside an editable combo box shows the same tip.
+        if (HWND inner = GetWindow(placed.handle, GW_CHILD); inner && row.kind == Kind::combo_box) {
+            tool.uId = reinterpret_cast<UINT_PTR>(inner);
+            SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
     }
 }
 
@@ -254,7 +269,7 @@ void Form::place(const Placed& placed) {
 // A frame lets the mouse through to the window, so its tip is a rectangle of the window
 // (known by the frame's ID) that follows the frame.
 void Form::place_frame_tip(HWND frame, const Control& row, const RECT& pixels) {
-    if (row.kind != Kind::frame || row.tool_tip.empty()) return;
+    if (!tool_tips_ || row.kind != Kind::frame || row.tool_tip.empty()) return;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window_;
@@ -426,6 +441,9 @@ void Form::show(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
     restore_focus();
+    if (!tool_tips_ &&
+        std::ranges::find(forms_waiting_for_idle(), this) == forms_waiting_for_idle().end())
+        forms_waiting_for_idle().push_back(this);
 }
 
 void Form::close() {
@@ -512,9 +530,22 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(window_, message, wparam, lparam);
 }
 
+void finish_when_idle() {
+    for (Form* form : std::exchange(forms_waiting_for_idle(), {}))
+        form->make_tool_tips();
+}
+
 int run_message_loop(const Form& form) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        // Done when the queue first runs dry, or before the first mouse message if one comes
+        // sooner, so that the tool tips see every move of the mouse.
+        if (!forms_waiting_for_idle().empty()) {
+            const bool waiting = PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+            if (!waiting || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST))
+                finish_when_idle();
+        }
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         if (form.window() && IsDialogMessageW(form.window(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

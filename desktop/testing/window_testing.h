@@ -64,6 +64,7 @@ inline void pump_messages(bool dialog_keys = false) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    finish_when_idle();
 }
 
 struct ShownMessage {

@@ -127,8 +127,12 @@ public:
     void apply(const numbers::Outcome& outcome);
     void set_message_box(MessageBoxFunction function) { message_box_ = std::move(function); }
 
-    // Shows the window and gives the focus to the first control that takes it.
+    // Shows the window and gives the focus to the first control that takes it. The tool tips
+    // follow when the program first waits for input (finish_when_idle): the first view does
+    // not need them, and making them would keep it from the user for a noticeable time.
     void show(int show_command = SW_SHOWNORMAL);
+    // Makes the tool-tip control and its tools, once; the message loop calls it.
+    void make_tool_tips();
     // Ends the program the way its Exit button does.
     void close();
 
@@ -141,6 +145,7 @@ private:
     static LRESULT CALLBACK window_procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_controls();
+    void create_control(std::size_t index);
     void apply_dpi(int dpi);
     const Font& font_of(const Control& row) const;
     RECT to_pixels(const Control& row, const RECT& twips) const;
@@ -171,6 +176,10 @@ private:
     std::map<UINT, MessageHandler> messages_;
     MessageBoxFunction message_box_;
 };
+
+// What shown forms leave until the program waits for input: their tool tips. The message
+// loop does it when its queue first runs dry; so do the tests' message pumps.
+void finish_when_idle();
 
 // The message loop of a program's one window; returns when the window is closed.
 int run_message_loop(const Form& form);
