@@ -60,12 +60,8 @@ bool lies_beneath(Kind kind) {
     return kind == Kind::label || kind == Kind::frame;
 }
 
-// The shown forms whose tool tips are still to be made: the first view does not need them,
-// so they wait until the program first waits for input.
-std::vector<Form*>& forms_waiting_for_idle() {
-    static std::vector<Form*> forms;
-    return forms;
-}
+// The tool tips wait for the first view (see Form::show) on this timer of the window's.
+constexpr UINT_PTR tool_tips_timer = 0x7D00;
 
 // A drop-down's window height includes its open list; this many rows of its own height.
 constexpr int dropped_rows = 12;
@@ -134,7 +130,6 @@ Form::Form(const FormDesign& design)
 
 Form::~Form() {
     ends_program_ = false; // destroyed by its owner, not closed by the user
-    std::erase(forms_waiting_for_idle(), this);
     if (window_) DestroyWindow(window_);
     for (auto& [key, font] : fonts_)
         DeleteObject(font);
@@ -441,9 +436,9 @@ void Form::show(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
     restore_focus();
-    if (!tool_tips_ &&
-        std::ranges::find(forms_waiting_for_idle(), this) == forms_waiting_for_idle().end())
-        forms_waiting_for_idle().push_back(this);
+    // A timer's message comes once nothing else waits, after the program is seen to wait
+    // for input (WaitForInputIdle returns).
+    if (!tool_tips_) SetTimer(window_, tool_tips_timer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void Form::close() {
@@ -507,6 +502,11 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
         restore_focus();
         return 0;
+    case WM_TIMER:
+        if (wparam != tool_tips_timer) break;
+        KillTimer(window_, tool_tips_timer);
+        make_tool_tips();
+        return 0;
     case WM_PAINT: {
         paint_lines(PaintDc(window_));
         return 0;
@@ -530,22 +530,12 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-void finish_when_idle() {
-    for (Form* form : std::exchange(forms_waiting_for_idle(), {}))
-        form->make_tool_tips();
-}
-
-int run_message_loop(const Form& form) {
+int run_message_loop(Form& form) {
     MSG message;
-    for (;;) {
-        // Done when the queue first runs dry, or before the first mouse message if one comes
-        // sooner, so that the tool tips see every move of the mouse.
-        if (!forms_waiting_for_idle().empty()) {
-            const bool waiting = PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
-            if (!waiting || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST))
-                finish_when_idle();
-        }
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // A mouse that moves before the tool tips' timer has fired finds them made.
+        if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+            form.make_tool_tips();
         if (form.window() && IsDialogMessageW(form.window(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -64,7 +64,6 @@ inline void pump_messages(bool dialog_keys = false) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    finish_when_idle();
 }
 
 struct ShownMessage {
@@ -89,12 +88,16 @@ struct RecordingMessageBox {
     }
 };
 
-// The form's tool-tip window, which it owns.
+// The form's tool-tip window, which it owns; a shown form makes it on its own soon after.
 inline HWND tool_tips(const Form& form) {
-    HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
-    while (tips && GetWindow(tips, GW_OWNER) != form.window())
-        tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
-    return tips;
+    for (int waits = 0;; ++waits) {
+        HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+        while (tips && GetWindow(tips, GW_OWNER) != form.window())
+            tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+        if (tips || waits == 50) return tips;
+        Sleep(USER_TIMER_MINIMUM);
+        pump_messages();
+    }
 }
 
 // The tool-tip text a form shows for one of its controls; empty when it has none. A frame's

@@ -128,10 +128,11 @@ public:
     void set_message_box(MessageBoxFunction function) { message_box_ = std::move(function); }
 
     // Shows the window and gives the focus to the first control that takes it. The tool tips
-    // follow when the program first waits for input (finish_when_idle): the first view does
-    // not need them, and making them would keep it from the user for a noticeable time.
+    // follow once the program waits for input: the first view does not need them, and
+    // making them first would keep it from the user for a noticeable time under Wine.
     void show(int show_command = SW_SHOWNORMAL);
-    // Makes the tool-tip control and its tools, once; the message loop calls it.
+    // Makes the tool-tip control and its tools, once: when the form's timer after show()
+    // fires, or before a mouse message that comes sooner (run_message_loop).
     void make_tool_tips();
     // Ends the program the way its Exit button does.
     void close();
@@ -177,12 +178,8 @@ private:
     MessageBoxFunction message_box_;
 };
 
-// What shown forms leave until the program waits for input: their tool tips. The message
-// loop does it when its queue first runs dry; so do the tests' message pumps.
-void finish_when_idle();
-
 // The message loop of a program's one window; returns when the window is closed.
-int run_message_loop(const Form& form);
+int run_message_loop(Form& form);
 
 // The user's decimal separator (Control Panel, Region).
 wchar_t user_decimal_separator();
