@@ -59,6 +59,8 @@ struct Line {
     int x1, y1, x2, y2; // twips
 };
 
+class Form;
+
 struct FormDesign {
     std::wstring_view window_class;
     std::wstring_view caption;
@@ -68,6 +70,9 @@ struct FormDesign {
     int line_width = 1; // pixels at 96 DPI
     std::span<const Control> controls;
     std::span<const Line> lines;
+    // A layout rule that moves controls and lines by the window's size, or none. The form
+    // applies it before it makes the controls, so that each is made once in its place.
+    void (*arrange)(Form& form) = nullptr;
 };
 
 inline constexpr int first_control_id = 1000;
