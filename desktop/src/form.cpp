@@ -212,6 +212,15 @@ void Form::make_tool_tips() {
             SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
+    // A mouse that came to rest on the window before the tips were made shows its tip too:
+    // they learn where it is now, as from a move.
+    POINT cursor;
+    if (!GetCursorPos(&cursor)) return;
+    const HWND under = WindowFromPoint(cursor);
+    if (under != window_ && !IsChild(window_, under)) return;
+    ScreenToClient(under, &cursor);
+    MSG move{under, WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y)};
+    SendMessageW(tool_tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 HFONT Form::font(const Font& font) {
@@ -542,12 +551,9 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-int run_message_loop(Form& form) {
+int run_message_loop(const Form& form) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // A mouse that moves before the tool tips' timer has fired finds them made.
-        if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
-            form.make_tool_tips();
         if (form.window() && IsDialogMessageW(form.window(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -133,12 +133,9 @@ public:
     void set_message_box(MessageBoxFunction function) { message_box_ = std::move(function); }
 
     // Shows the window and gives the focus to the first control that takes it. The tool tips
-    // follow once the program waits for input: the first view does not need them, and
-    // making them first would keep it from the user for a noticeable time under Wine.
+    // follow on a timer, once the program waits for input: the first view does not need them,
+    // and making them first would keep it from the user for a noticeable time under Wine.
     void show(int show_command = SW_SHOWNORMAL);
-    // Makes the tool-tip control and its tools, once: when the form's timer after show()
-    // fires, or before a mouse message that comes sooner (run_message_loop).
-    void make_tool_tips();
     // Ends the program the way its Exit button does.
     void close();
 
@@ -152,6 +149,7 @@ private:
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_controls();
     void create_control(std::size_t index);
+    void make_tool_tips();
     void apply_dpi(int dpi);
     const Font& font_of(const Control& row) const;
     RECT to_pixels(const Control& row, const RECT& twips) const;
@@ -184,7 +182,7 @@ private:
 };
 
 // The message loop of a program's one window; returns when the window is closed.
-int run_message_loop(Form& form);
+int run_message_loop(const Form& form);
 
 // The user's decimal separator (Control Panel, Region).
 wchar_t user_decimal_separator();
