@@ -23,18 +23,27 @@ void FileList::show_files(const std::wstring& folder, std::vector<std::wstring> 
     const WildcardPattern pattern(pattern_, system_upper);
     std::erase_if(files, [&](const std::wstring& name) { return !pattern.matches(name); });
     sort_names(files, system_upper);
+    shown_ = std::move(files);
+    if (!held_) fill();
+}
 
+void FileList::hold(bool held) {
+    held_ = held;
+    if (!held_) fill();
+}
+
+void FileList::fill() {
     // A list box that sorts, or one that redraws or grows its storage item by item, takes
     // quadratic time on large folders: the names come sorted and go in with both off.
     std::size_t characters = 0;
-    for (const auto& name : files)
+    for (const auto& name : shown_)
         characters += name.size() + 1;
     // Read again, the list keeps the file the user highlighted when it is still there.
     const auto highlighted = desktop::selected_item_text(list_);
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    SendMessageW(list_, LB_INITSTORAGE, files.size(), characters * sizeof(wchar_t));
-    for (const auto& name : files)
+    SendMessageW(list_, LB_INITSTORAGE, shown_.size(), characters * sizeof(wchar_t));
+    for (const auto& name : shown_)
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     if (highlighted)
         SendMessageW(list_, LB_SETCURSEL,

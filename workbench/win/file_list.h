@@ -23,13 +23,20 @@ public:
     DWORD show_folder(const std::wstring& folder);
     // Shows the matching ones of `files`, the files of `folder` read already.
     void show_files(const std::wstring& folder, std::vector<std::wstring> files);
+    // While held, the list box keeps what it shows and only the last files shown go into it
+    // when let go: a window that goes through several folders while it starts fills it once.
+    void hold(bool held);
     DWORD reread() { return show_folder(folder_); }
 
     // The name of the file at `index` of the list.
     std::wstring item(int index) const;
 
 private:
+    void fill();
+
     HWND list_;
+    bool held_ = false;
+    std::vector<std::wstring> shown_; // the matching files, sorted
     std::wstring folder_;
     std::wstring pattern_ = L"*.*";
 };

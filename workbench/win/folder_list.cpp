@@ -41,12 +41,22 @@ void draw_folder_glyph(HDC dc, RECT box, bool open, int dpi) {
 void FolderList::show(const std::wstring& path, const std::vector<std::wstring>& subfolders) {
     path_ = path;
     levels_ = folder_levels(path);
+    subfolders_ = subfolders;
+    if (!held_) fill();
+}
+
+void FolderList::hold(bool held) {
+    held_ = held;
+    if (!held_) fill();
+}
+
+void FolderList::fill() {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    SendMessageW(list_, LB_INITSTORAGE, levels_.size() + subfolders.size(), 64);
+    SendMessageW(list_, LB_INITSTORAGE, levels_.size() + subfolders_.size(), 64);
     for (const auto& level : levels_)
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(level.c_str()));
-    for (const auto& folder : subfolders)
+    for (const auto& folder : subfolders_)
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder.c_str()));
     select_open_folder();
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);

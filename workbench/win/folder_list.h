@@ -20,6 +20,9 @@ public:
 
     // Shows `path` as the open folder with these subfolders (sorted already).
     void show(const std::wstring& path, const std::vector<std::wstring>& subfolders);
+    // While held, the list box keeps what it shows and only the last folder shown goes into
+    // it when let go (see FileList::hold).
+    void hold(bool held);
     // Highlights the open folder's item again.
     void select_open_folder();
     // The folder that opening item `index` goes to; empty for no item.
@@ -29,9 +32,13 @@ public:
     void draw(const DRAWITEMSTRUCT& item, int dpi) const;
 
 private:
+    void fill();
+
     HWND list_;
+    bool held_ = false;
     std::wstring path_;
     std::vector<std::wstring> levels_;
+    std::vector<std::wstring> subfolders_;
 };
 
 } // namespace workbench::win
