@@ -90,13 +90,11 @@ struct RecordingMessageBox {
 
 // The form's tool-tip window, which it owns; a shown form makes it on its own soon after.
 inline HWND tool_tips(const Form& form) {
-    for (int waits = 0;; ++waits) {
+    for (int waits = 0;; ++waits, Sleep(USER_TIMER_MINIMUM), pump_messages()) {
         HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
         while (tips && GetWindow(tips, GW_OWNER) != form.window())
             tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
         if (tips || waits == 50) return tips;
-        Sleep(USER_TIMER_MINIMUM);
-        pump_messages();
     }
 }
 
