@@ -170,13 +170,13 @@ void Form::create_control(std::size_t index) {
 
     const std::wstring caption(row.caption);
     const RECT pixels = to_pixels(row, placed.twips);
-    placed.handle = CreateWindowExW(
+    const HWND handle = CreateWindowExW(
         kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
         pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
         GetModuleHandleW(nullptr), nullptr);
-    const HWND handle = placed.handle;
     if (!handle) throw std::runtime_error("a control could not be created");
+    placed.handle = handle;
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
     if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
     if (row.kind == Kind::option_button && row.selected)
