@@ -52,6 +52,17 @@ bool is_combo(Kind kind) {
     return kind == Kind::combo_box || kind == Kind::drive_list;
 }
 
+// Labels and frames lie beneath the other controls where the table lets them overlap (a
+// label reaching into its field), and their kind clips them by their siblings, so typed text
+// is never hidden. Each new control goes beneath those made before it, so they are made
+// last; they take no part in tab order, so the tab order stays the table's.
+bool lies_beneath(Kind kind) {
+    return kind == Kind::label || kind == Kind::frame;
+}
+
+// The tool tips wait for the first view (see Form::show) on this timer of the window's.
+constexpr UINT_PTR tool_tips_timer = 0x7D00;
+
 // A drop-down's window height includes its open list; this many rows of its own height.
 constexpr int dropped_rows = 12;
 
@@ -101,11 +112,6 @@ Form::Form(const FormDesign& design)
                               CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) throw std::runtime_error("the window could not be created");
-    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
@@ -130,20 +136,8 @@ Form::~Form() {
 }
 
 void Form::create_controls() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
     controls_.reserve(design_.controls.size());
-    for (std::size_t index = 0; index < design_.controls.size(); ++index) {
-        const Control& row = design_.controls[index];
-        const auto kind = class_of(row.kind);
-        DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (kind.tab_stop ? WS_TABSTOP : 0);
-        // Auto option buttons clear the others up to the next WS_GROUP: a group starts at
-        // every control that is not an option of the same container as the one before it.
-        const Control* previous = index > 0 ? &design_.controls[index - 1] : nullptr;
-        const bool continues_group = row.kind == Kind::option_button && previous &&
-                                     previous->kind == Kind::option_button &&
-                                     previous->container == row.container;
-        if (!continues_group) style |= WS_GROUP;
-
+    for (const Control& row : design_.controls) {
         RECT twips{row.left, row.top, row.left + row.width, row.top + row.height};
         if (!row.container.empty()) {
             const auto frame =
@@ -153,49 +147,80 @@ void Form::create_controls() {
                 throw std::logic_error("a control lies in a frame that the table lacks");
             OffsetRect(&twips, frame->left, frame->top);
         }
-        const std::wstring caption(row.caption);
-        const RECT pixels = to_pixels(row, twips);
-        const HWND handle = CreateWindowExW(
-            kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
-            pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
-            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
-            instance, nullptr);
-        if (!handle) throw std::runtime_error("a control could not be created");
-        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
-        if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
-        if (row.kind == Kind::option_button && row.selected)
-            SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
-        if (!row.tool_tip.empty()) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = window_;
-            tool.uId = reinterpret_cast<UINT_PTR>(handle);
-            std::wstring tip(row.tool_tip);
-            tool.lpszText = tip.data();
-            if (row.kind == Kind::frame) { // see place_frame_tip
-                tool.uFlags = TTF_SUBCLASS;
-                tool.uId = first_control_id + index;
-                tool.rect = pixels;
-            }
-            SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            // The edit field inside an editable combo box shows the same tip.
-            if (HWND inner = GetWindow(handle, GW_CHILD); inner && row.kind == Kind::combo_box) {
-                tool.uId = reinterpret_cast<UINT_PTR>(inner);
-                SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            }
-        }
-        controls_.push_back({&row, handle, twips});
+        controls_.push_back({&row, nullptr, twips});
     }
-    // Labels and frames lie beneath the other controls where the table lets them overlap
-    // (a label reaching into its field), and their kind clips them by their siblings, so
-    // typed text is never hidden. They take no part in tab order, so moving them in the
-    // z-order leaves the tab order as the table gives it.
+    if (design_.arrange) design_.arrange(*this);
+    for (const bool beneath : {false, true})
+        for (std::size_t index = 0; index < design_.controls.size(); ++index)
+            if (lies_beneath(design_.controls[index].kind) == beneath) create_control(index);
+}
+
+void Form::create_control(std::size_t index) {
+    Placed& placed = controls_[index];
+    const Control& row = *placed.row;
+    const auto kind = class_of(row.kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (kind.tab_stop ? WS_TABSTOP : 0);
+    // Auto option buttons clear the others up to the next WS_GROUP: a group starts at every
+    // control that is not an option of the same container as the one before it.
+    const Control* previous = index > 0 ? &design_.controls[index - 1] : nullptr;
+    const bool continues_group = row.kind == Kind::option_button && previous &&
+                                 previous->kind == Kind::option_button &&
+                                 previous->container == row.container;
+    if (!continues_group) style |= WS_GROUP;
+
+    const std::wstring caption(row.caption);
+    const RECT pixels = to_pixels(row, placed.twips);
+    const HWND handle = CreateWindowExW(
+        kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
+        pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
+        GetModuleHandleW(nullptr), nullptr);
+    if (!handle) throw std::runtime_error("a control could not be created");
+    placed.handle = handle;
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
+    if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
+    if (row.kind == Kind::option_button && row.selected)
+        SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+void Form::make_tool_tips() {
+    if (tool_tips_) return;
+    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tool_tips_, TTM_SETMAXTIPWIDTH, 0, 600);
     for (const Placed& placed : controls_) {
-        if (placed.row->kind != Kind::label && placed.row->kind != Kind::frame) continue;
-        SetWindowPos(placed.handle, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const Control& row = *placed.row;
+        if (row.tool_tip.empty()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(placed.handle);
+        std::wstring tip(row.tool_tip);
+        tool.lpszText = tip.data();
+        if (row.kind == Kind::frame) { // see place_frame_tip
+            tool.uFlags = TTF_SUBCLASS;
+            tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(placed.handle));
+            tool.rect = to_pixels(row, placed.twips);
+        }
+        SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // The edit field inside an editable combo box shows the same tip.
+        if (HWND inner = GetWindow(placed.handle, GW_CHILD); inner && row.kind == Kind::combo_box) {
+            tool.uId = reinterpret_cast<UINT_PTR>(inner);
+            SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
     }
+    // A mouse that came to rest on the window before the tips were made shows its tip too:
+    // they learn where it is now, as from a move.
+    POINT cursor;
+    if (!GetCursorPos(&cursor)) return;
+    const HWND under = WindowFromPoint(cursor);
+    if (under != window_ && !IsChild(window_, under)) return;
+    ScreenToClient(under, &cursor);
+    MSG move{under, WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y)};
+    SendMessageW(tool_tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 HFONT Form::font(const Font& font) {
@@ -245,6 +270,7 @@ RECT Form::to_pixels(const Control& row, const RECT& twips) const {
 }
 
 void Form::place(const Placed& placed) {
+    if (!placed.handle) return; // not made yet: it is made in its place
     const RECT pixels = to_pixels(*placed.row, placed.twips);
     SetWindowPos(placed.handle, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
                  pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -254,7 +280,7 @@ void Form::place(const Placed& placed) {
 // A frame lets the mouse through to the window, so its tip is a rectangle of the window
 // (known by the frame's ID) that follows the frame.
 void Form::place_frame_tip(HWND frame, const Control& row, const RECT& pixels) {
-    if (row.kind != Kind::frame || row.tool_tip.empty()) return;
+    if (!tool_tips_ || row.kind != Kind::frame || row.tool_tip.empty()) return;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window_;
@@ -386,7 +412,11 @@ RECT Form::bounds(std::wstring_view name) const {
 
 void Form::set_bounds(std::wstring_view name, int left, int top, int width, int height) {
     Placed& placed = find(name);
-    placed.twips = {left, top, left + width, top + height};
+    const RECT twips{left, top, left + width, top + height};
+    // A layout run again at the same size (a window shown, restored) moves nothing; moving
+    // controls, combo boxes most, costs a noticeable time under Wine.
+    if (EqualRect(&placed.twips, &twips)) return;
+    placed.twips = twips;
     place(placed);
 }
 
@@ -399,6 +429,7 @@ Line Form::line(std::wstring_view name) const {
 void Form::set_line(std::wstring_view name, int x1, int y1, int x2, int y2) {
     for (Line& line : lines_) {
         if (line.name != name) continue;
+        if (line.x1 == x1 && line.y1 == y1 && line.x2 == x2 && line.y2 == y2) return;
         line.x1 = x1, line.y1 = y1, line.x2 = x2, line.y2 = y2;
         InvalidateRect(window_, nullptr, TRUE);
         return;
@@ -426,6 +457,9 @@ void Form::show(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
     restore_focus();
+    // A timer's message comes once nothing else waits, after the program is seen to wait
+    // for input (WaitForInputIdle returns).
+    if (!tool_tips_) SetTimer(window_, tool_tips_timer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void Form::close() {
@@ -488,6 +522,11 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     case WM_SETFOCUS:
         restore_focus();
+        return 0;
+    case WM_TIMER:
+        if (wparam != tool_tips_timer) break;
+        KillTimer(window_, tool_tips_timer);
+        make_tool_tips();
         return 0;
     case WM_PAINT: {
         paint_lines(PaintDc(window_));

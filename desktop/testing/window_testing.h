@@ -88,12 +88,14 @@ struct RecordingMessageBox {
     }
 };
 
-// The form's tool-tip window, which it owns.
+// The form's tool-tip window, which it owns; a shown form makes it on its own soon after.
 inline HWND tool_tips(const Form& form) {
-    HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
-    while (tips && GetWindow(tips, GW_OWNER) != form.window())
-        tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
-    return tips;
+    for (int waits = 0;; ++waits, Sleep(USER_TIMER_MINIMUM), pump_messages()) {
+        HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+        while (tips && GetWindow(tips, GW_OWNER) != form.window())
+            tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+        if (tips || waits == 50) return tips;
+    }
 }
 
 // The tool-tip text a form shows for one of its controls; empty when it has none. A frame's

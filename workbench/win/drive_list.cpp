@@ -52,17 +52,23 @@ bool drive_answers(wchar_t letter) {
     return answer_within(1500ms, [root] { return GetFileAttributesW(root.c_str()); }).has_value();
 }
 
-void DriveList::refill() {
-    const std::wstring keep = shown_text();
-    SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+std::vector<std::wstring> drive_items() {
+    std::vector<std::wstring> items;
     const DWORD drives = GetLogicalDrives();
     for (int bit = 0; bit < 26; ++bit) {
         if (!(drives & (1u << bit))) continue;
         const auto letter = static_cast<wchar_t>(L'A' + bit);
-        const std::wstring text = drive_item_text(letter, label_of(letter));
-        SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        items.push_back(drive_item_text(letter, label_of(letter)));
     }
+    return items;
+}
+
+void DriveList::refill(const std::vector<std::wstring>& drives) {
+    const std::wstring keep = shown_text();
+    SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+    for (const std::wstring& text : drives)
+        SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (!share_.empty())
         SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(share_.c_str()));
     SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);

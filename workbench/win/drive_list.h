@@ -6,16 +6,20 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace workbench::win {
+
+// The system's drives now, as a drive list shows them. Never waits on a network: a network
+// drive's label is asked for only so long.
+std::vector<std::wstring> drive_items();
 
 class DriveList {
 public:
     explicit DriveList(HWND combo) : combo_(combo) {}
 
-    // Lists the drives the system has now, keeping the entry shown. Never waits on a
-    // network: a network drive's label is asked for only so long.
-    void refill();
+    // Lists the drives (those the system has now, unless given), keeping the entry shown.
+    void refill(const std::vector<std::wstring>& drives = drive_items());
     // Shows the drive or network share that `folder` lies on without moving anything else;
     // false when the system has no such drive.
     bool show_root_of(const std::wstring& folder);

@@ -23,10 +23,14 @@ void FileList::show_files(const std::wstring& folder, std::vector<std::wstring> 
     const WildcardPattern pattern(pattern_, system_upper);
     std::erase_if(files, [&](const std::wstring& name) { return !pattern.matches(name); });
     sort_names(files, system_upper);
+    shown_ = std::move(files);
+    refill();
+}
 
+void FileList::fill() {
     // Read again, the list keeps the file the user highlighted when it is still there.
     const auto highlighted = desktop::selected_item_text(list_);
-    replace_items(files);
+    replace_items(shown_);
     if (highlighted)
         SendMessageW(list_, LB_SETCURSEL,
                      SendMessageW(list_, LB_FINDSTRINGEXACT, -1,

@@ -28,6 +28,9 @@ public:
     std::wstring item(int index) const;
 
 private:
+    void fill() override;
+
+    std::vector<std::wstring> shown_; // the matching files, sorted
     std::wstring folder_;
     std::wstring pattern_ = L"*.*";
 };

@@ -27,6 +27,11 @@ public:
     // The drive list shows the drive of the open folder, moving nothing; false when it has
     // no such drive.
     bool show_drive_of_folder();
+    // Holds the folder and file lists (FileList::hold), or lets them go.
+    void hold_lists(bool held) {
+        folders_.hold(held);
+        files_.hold(held);
+    }
     // The file list and the drive list follow the folder list if they do not already.
     void show_one_folder();
     // A drive chosen in the drive list: the folder list goes to the drive's current folder

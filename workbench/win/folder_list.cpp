@@ -41,8 +41,13 @@ void draw_folder_glyph(HDC dc, RECT box, bool open, int dpi) {
 void FolderList::show(const std::wstring& path, const std::vector<std::wstring>& subfolders) {
     path_ = path;
     levels_ = folder_levels(path);
+    subfolders_ = subfolders;
+    refill();
+}
+
+void FolderList::fill() {
     std::vector<std::wstring> items = levels_;
-    items.insert(items.end(), subfolders.begin(), subfolders.end());
+    items.insert(items.end(), subfolders_.begin(), subfolders_.end());
     replace_items(items);
     select_open_folder();
 }

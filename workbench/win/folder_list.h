@@ -28,8 +28,11 @@ public:
     void draw(const DRAWITEMSTRUCT& item, int dpi) const;
 
 private:
+    void fill() override;
+
     std::wstring path_;
     std::vector<std::wstring> levels_;
+    std::vector<std::wstring> subfolders_;
 };
 
 } // namespace workbench::win

@@ -1,5 +1,7 @@
 #include "win/plexo_form.h"
 
+#include "win/apply_layout.h"
+
 namespace workbench::win {
 namespace {
 
@@ -54,6 +56,7 @@ const desktop::FormDesign form{
     .line_width = 2,
     .controls = controls,
     .lines = lines,
+    .arrange = [](desktop::Form& form) { apply_layout(form); },
 };
 
 } // namespace

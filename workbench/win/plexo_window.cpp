@@ -50,14 +50,20 @@ PlexoWindow::PlexoWindow(std::wstring config_path, Shell* shell)
       cl_(control(L"DriveAPT"), control(L"DirAPT"), control(L"FilAPT")),
       pp_(control(L"DrivePP"), control(L"DirPosts"), control(L"FilPosts")),
       commands_(state_, *this, shell_, system_upper), watch_(window(), folder_changed_message) {
-    // Like any new drive, folder and file list, the panes start on the current folder.
+    // Like any new drive, folder and file list, the panes start on the current folder. Both
+    // list the same drives, asked for once; the folder and file lists show only the folders
+    // they end on. Each list box filled and each drive asked costs noticeable time under Wine.
+    const auto drives = drive_items();
     for (FilePane* pane : {&cl_, &pp_}) {
-        pane->drives().refill();
+        pane->hold_lists(true);
+        pane->drives().refill(drives);
         if (pane->open_folder(L".") != 0) pane->open_folder(L"\\");
         pane->show_drive_of_folder();
     }
     connect();
     start_up();
+    for (FilePane* pane : {&cl_, &pp_})
+        pane->hold_lists(false);
     layout();
 }
 

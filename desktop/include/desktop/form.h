@@ -59,6 +59,8 @@ struct Line {
     int x1, y1, x2, y2; // twips
 };
 
+class Form;
+
 struct FormDesign {
     std::wstring_view window_class;
     std::wstring_view caption;
@@ -68,6 +70,9 @@ struct FormDesign {
     int line_width = 1; // pixels at 96 DPI
     std::span<const Control> controls;
     std::span<const Line> lines;
+    // A layout rule that moves controls and lines by the window's size, or none. The form
+    // applies it before it makes the controls, so that each is made once in its place.
+    void (*arrange)(Form& form) = nullptr;
 };
 
 inline constexpr int first_control_id = 1000;
@@ -127,7 +132,9 @@ public:
     void apply(const numbers::Outcome& outcome);
     void set_message_box(MessageBoxFunction function) { message_box_ = std::move(function); }
 
-    // Shows the window and gives the focus to the first control that takes it.
+    // Shows the window and gives the focus to the first control that takes it. The tool tips
+    // follow on a timer, once the program waits for input: the first view does not need them,
+    // and making them first would keep it from the user for a noticeable time under Wine.
     void show(int show_command = SW_SHOWNORMAL);
     // Ends the program the way its Exit button does.
     void close();
@@ -141,6 +148,8 @@ private:
     static LRESULT CALLBACK window_procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_controls();
+    void create_control(std::size_t index);
+    void make_tool_tips();
     void apply_dpi(int dpi);
     const Font& font_of(const Control& row) const;
     RECT to_pixels(const Control& row, const RECT& twips) const;

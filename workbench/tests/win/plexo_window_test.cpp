@@ -39,7 +39,8 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndTheWindowAsDesigned) {
     for (const BYTE* image = directory + 6; image < directory + 6 + 14 * directory[4]; image += 14)
         images.emplace_back(image[0], image[1], image[6]);
     EXPECT_NE(std::ranges::find(images, std::tuple(32, 32, 8)), images.end());
-    // Classes, styles, IDs and tool tips by the table; the layout rule decides the places.
+    // Shown, its classes, styles, IDs and tool tips by the table; the layout rule places them.
+    window_->show();
     desktop::testing::expect_controls_match_table(*window_, window_->design(),
                                                   desktop::testing::Places::not_checked);
 }
