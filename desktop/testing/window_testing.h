@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests do to a window, the way an automation tool would: find controls by
-// their ID (1000 + tab index), type, click, read back; and a message box that records.
+// their ID (1000 + tab index), type, click, press keys, read back; and a message box that
+// records.
 
 #include "desktop/form.h"
 
@@ -27,22 +28,8 @@ inline std::wstring text_of(HWND window) {
     return window_text(window);
 }
 
-inline std::wstring class_of(HWND window) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-inline void type_into(HWND window, const std::wstring& text) {
-    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 inline void click(HWND button) {
     SendMessageW(button, BM_CLICK, 0, 0);
-}
-
-inline bool is_checked(HWND button) {
-    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // The control's rectangle in pixels of its parent's client area.
@@ -66,27 +53,23 @@ inline void pump_messages(bool dialog_keys = false) {
     }
 }
 
-struct ShownMessage {
-    std::wstring text;
-    int style;
-    std::wstring title;
-};
+// Sets whether the thread sees `key` as held down.
+inline void hold_key(UINT key, bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[key] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
 
-// Stands in for MessageBoxW: records every box and answers with the queued button codes
-// (OK when the queue is empty).
-struct RecordingMessageBox {
-    std::vector<ShownMessage> shown;
-    std::vector<int> answers;
-
-    MessageBoxFunction function() {
-        return [this](std::wstring_view text, int style, std::wstring_view title) {
-            shown.push_back({std::wstring(text), style, std::wstring(title)});
-            const int answer = answers.empty() ? IDOK : answers.front();
-            if (!answers.empty()) answers.erase(answers.begin());
-            return answer;
-        };
-    }
-};
+// Presses and releases `key` on the focused control, with Shift held when asked; the key goes
+// through dialog-box handling (IsDialogMessage), as in the programs' message loop.
+inline void press(UINT key, bool shift = false) {
+    hold_key(VK_SHIFT, shift);
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+    pump_messages(true);
+    hold_key(VK_SHIFT, false);
+}
 
 // The form's tool-tip window, which it owns.
 inline HWND tool_tips(const Form& form) {
@@ -105,15 +88,6 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
     SendMessageW(tool_tips(form), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
     if (!text[0]) SendMessageW(tool_tips(form), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
-// The tool tip the form shows when the mouse rests at `point` of its client area.
-inline std::wstring tool_tip_at(const Form& form, POINT point) {
-    wchar_t text[256]{};
-    TTHITTESTINFOW hit{form.window(), point, {sizeof hit.ti}};
-    hit.ti.lpszText = text;
-    SendMessageW(tool_tips(form), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit));
     return text;
 }
 
@@ -157,7 +131,9 @@ inline void expect_controls(const Form& form, std::span<const ExpectedControl> e
         const HWND control = control_at(form, row.tab);
         ASSERT_NE(control, nullptr);
         const auto& [window_class, style_mask, style] = looks.at(row.kind);
-        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), window_class.data()), 0);
+        wchar_t class_name[64]{};
+        GetClassNameW(control, class_name, 64);
+        EXPECT_EQ(_wcsicmp(class_name, window_class.data()), 0);
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & style_mask, style);
         if (row.caption) {
             EXPECT_EQ(text_of(control), *row.caption);
@@ -198,27 +174,32 @@ inline void expect_window(const Form& form, std::wstring_view caption, int clien
 template <class Window> class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
-        window.set_message_box(boxes.function());
+        window.set_message_box([this](std::wstring_view text, int style, std::wstring_view title) {
+            boxes.push_back(std::wstring(title) + L": " + std::wstring(text) + L" (style " +
+                            std::to_wstring(style) + L")");
+            return IDOK;
+        });
         window.show();
         pump_messages();
     }
     HWND at(int tab_index) const { return control_at(window, tab_index); }
     void type(std::initializer_list<std::pair<int, const wchar_t*>> typed) {
         for (const auto& [tab_index, text] : typed)
-            type_into(at(tab_index), text);
+            SendMessageW(at(tab_index), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
     // The texts of controls in one line, an option button's as x or -: "10|x|-|".
     std::wstring texts(std::initializer_list<int> tab_indexes) const {
         std::wstring all;
         for (int tab : tab_indexes) {
             const bool option = window.design().controls[tab].kind == Kind::option_button;
-            all += (option ? (is_checked(at(tab)) ? L"x" : L"-") : text_of(at(tab))) + L"|";
+            const bool checked = SendMessageW(at(tab), BM_GETCHECK, 0, 0) == BST_CHECKED;
+            all += (option ? (checked ? L"x" : L"-") : text_of(at(tab))) + L"|";
         }
         return all;
     }
 
     Window window;
-    RecordingMessageBox boxes;
+    std::vector<std::wstring> boxes; // "title: text (style 0)" for each message box shown
 };
 
 } // namespace desktop::testing

@@ -1,5 +1,4 @@
 #include "control_table_file.h"
-#include "keyboard_testing.h"
 #include "win/rotate_window.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +34,7 @@ TEST_F(RotateWindowTest, OpensAsDesignedAndEachOptionIsRead) {
     click(at(Clear));
     EXPECT_EQ(texts({RA, XA, YA, ZA, NXA, NYA, NZA, AA, BA, CA, clw, cclw}),
               L" | | | | | | |-|-|x|x|-|");
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace
