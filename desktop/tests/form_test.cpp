@@ -7,8 +7,6 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <stdexcept>
 #include <thread>
 
@@ -30,8 +28,8 @@ const Control controls[] = {
     {L"Choice",    Kind::frame,              L"Choice", L"A frame",    240,  840,  2400, 1200, small_bold},
     {L"One",       Kind::option_button,      L"One",   L"The first",   120,  240,  1200, 375, {},         L"Choice"},
     {L"Left",      Kind::option_button,      L"Left",  L"",            2880, 840,  1200, 375},
-    {L"Two",       Kind::option_button,      L"Two",   L"",            120,  720,  1200, 375, {},         L"Choice", true},
     {L"Right",     Kind::option_button,      L"Right", L"",            2880, 1320, 1200, 375},
+    {L"Two",       Kind::option_button,      L"Two",   L"",            120,  720,  1200, 375, {},         L"Choice", true},
     {L"Go",        Kind::command_button,     L"GO",    L"Go on",       4320, 840,  1200, 495, title_font},
     {L"Quit",      Kind::command_button,     L"Quit",  L"",            4320, 1440, 1200, 495},
     {L"Pick",      Kind::combo_box,          L"typed", L"Pick or type", 240, 2280, 2400, 375},
@@ -40,7 +38,7 @@ const Control controls[] = {
 const Line lines[] = {{L"Rule", 240, 3720, 5280, 3720}};
 
 // clang-format on
-enum Tab { Name, NameLabel, Shown, Choice, One, Left, Two, Right, Go, Quit, Pick, Items };
+enum Tab { Name, NameLabel, Shown, Choice, One, Left, Right, Two, Go, Quit, Pick, Items };
 
 const FormDesign made_up{L"NctFormTest", L"Form test", 5760, 4080, window_font, 1, 1,
                          controls,       lines};
@@ -70,21 +68,6 @@ private:
 
 using FormTest = WindowTest<TestForm>;
 
-// Each row's kind (class and style), ID, place, caption, tool tip and font (the window's when
-// the row names none), checked by the rows themselves.
-void expect_controls_match_rows(const Form& form) {
-    std::vector<ExpectedControl> rows;
-    for (const Control& row : made_up.controls) {
-        const Font font = row.font.face.empty() ? made_up.font : row.font;
-        const auto frame = std::ranges::find(made_up.controls, row.container, &Control::name);
-        rows.push_back({int(rows.size()), row.kind, std::wstring(row.caption),
-                        std::wstring(row.tool_tip), row.left, row.top, row.width, row.height,
-                        std::wstring(font.face), font.points, font.bold, font.underline,
-                        int(frame - made_up.controls.begin())}); // no frame: past the end
-    }
-    expect_controls(form, rows);
-}
-
 // The tab indexes that Tab (or Shift+Tab) visits from the focused control until it is back.
 std::vector<int> tab_stops(const Form& form, bool shift) {
     const auto focused = [&] {
@@ -100,7 +83,10 @@ std::vector<int> tab_stops(const Form& form, bool shift) {
 
 TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     expect_window(window, L"Form test", 5760, 4080);
-    expect_controls_match_rows(window);
+    // Each row's kind (class and style), ID, place, caption, tool tip and font (the window's
+    // when the row names none).
+    const auto expected = read_control_table("form_window.controls");
+    expect_controls(window, expected);
     EXPECT_EQ(GetFocus(), at(Name)) << "the first control that takes the focus";
     // Tab order is the rows' order without labels and frames; an option group is one stop,
     // its checked button or else its first; Tab chooses no option, not even on Windows, which
@@ -134,6 +120,10 @@ TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|-|-|");
     click(at(Right));
     EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|-|x|");
+    SetFocus(at(Right));
+    press(VK_DOWN);
+    EXPECT_EQ(GetFocus(), at(Left)) << "an arrow moves within the group, wrapping, and chooses";
+    EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|x|-|");
 
     const auto pixel = [&](int x, int y) {
         pump_messages();
@@ -152,7 +142,7 @@ TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     ASSERT_EQ(window.dpi(), new_dpi);
-    expect_controls_match_rows(window);
+    expect_controls(window, expected);
     GetWindowRect(window.window(), &now);
     EXPECT_TRUE(EqualRect(&now, &suggested)) << "the window takes the place it is offered";
 
