@@ -52,10 +52,9 @@ inline std::vector<ExpectedControl> parse_control_table(std::istream& text,
         wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, line.data(), int(line.size()),
                                                     wide.data(), int(wide.size()))));
         if (number == 1) continue; // the header
-        if (auto row = parse_control_row(wide))
-            rows.push_back(std::move(*row));
-        else
-            ADD_FAILURE() << file << ":" << number << ": not a control row: " << line;
+        const auto row = parse_control_row(wide);
+        EXPECT_TRUE(row.has_value()) << file << ":" << number << ": not a control row: " << line;
+        if (row) rows.push_back(*row);
     }
     return rows;
 }

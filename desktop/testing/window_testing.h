@@ -53,22 +53,12 @@ inline void pump_messages(bool dialog_keys = false) {
     }
 }
 
-// Sets whether the thread sees `key` as held down.
-inline void hold_key(UINT key, bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[key] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
-// Presses and releases `key` on the focused control, with Shift held when asked; the key goes
-// through dialog-box handling (IsDialogMessage), as in the programs' message loop.
-inline void press(UINT key, bool shift = false) {
-    hold_key(VK_SHIFT, shift);
+// Presses and releases `key` on the focused control; the key goes through dialog-box
+// handling (IsDialogMessage), as in the programs' message loop.
+inline void press(UINT key) {
     PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
     PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
     pump_messages(true);
-    hold_key(VK_SHIFT, false);
 }
 
 // The form's tool-tip window, which it owns.
@@ -143,10 +133,10 @@ inline void expect_controls(const Form& form, std::span<const ExpectedControl> e
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                        sizeof font, &font);
-            EXPECT_EQ(std::wstring(font.lfFaceName), row.face);
-            EXPECT_EQ(-font.lfHeight, std::lround(row.points * form.dpi() / 72));
-            EXPECT_EQ(font.lfWeight >= FW_BOLD, row.bold);
-            EXPECT_EQ(font.lfUnderline != 0, row.underline);
+            EXPECT_EQ(std::tuple(std::wstring(font.lfFaceName), -font.lfHeight,
+                                 font.lfWeight >= FW_BOLD, font.lfUnderline != 0),
+                      std::tuple(row.face, std::lround(row.points * form.dpi() / 72), row.bold,
+                                 row.underline));
         }
         if (places == Places::not_checked) continue;
         int left = row.left, top = row.top;
