@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -20,20 +19,14 @@ namespace desktop::testing {
 
 // One row of the file; none when it is malformed.
 inline std::optional<ExpectedControl> parse_control_row(const std::wstring& line) {
-    // In the order of Kind.
-    static const std::wstring kinds[] = {
-        L"command button", L"label",     L"text box",   L"read-only text box", L"option button",
-        L"frame",          L"combo box", L"drive list", L"folder list",        L"file list"};
     static const std::wregex row(
         LR"((\d{1,9})\t([^\t]+)\t([^\t]*)\t([^\t]*)\t(\d{1,9})\t(\d{1,9})\t(\d{1,9})\t(\d{1,9})\t)"
         LR"((?:([^\t]+) (\d+(?:\.\d+)?)( bold)?( underlined)?)?(?:\t(\d{1,9}))?)");
     std::wsmatch cells;
-    if (!std::regex_match(line, cells, row)) return std::nullopt;
-    const auto kind = std::ranges::find(kinds, cells[2].str());
-    if (kind == std::end(kinds)) return std::nullopt;
+    if (!std::regex_match(line, cells, row) || !control_kinds.contains(cells[2])) return {};
     const auto number = [&](int cell) { return cells[cell].matched ? std::stoi(cells[cell]) : -1; };
-    ExpectedControl control{number(1), Kind(kind - kinds), cells[3].str(), cells[4], number(5),
-                            number(6), number(7),          number(8),      cells[9]};
+    ExpectedControl control{number(1), cells[2],  cells[3].str(), cells[4], number(5),
+                            number(6), number(7), number(8),      cells[9]};
     if (cells[3] == L"*") control.caption.reset(); // set at run time
     if (cells[10].matched) control.points = std::stod(cells[10]);
     control.bold = cells[11].matched, control.underline = cells[12].matched;

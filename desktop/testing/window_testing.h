@@ -90,7 +90,7 @@ enum class Places { checked, not_checked };
 // without a face: not checked.
 struct ExpectedControl {
     int tab;
-    Kind kind;
+    std::wstring kind; // as a control table names it: "read-only text box"
     std::optional<std::wstring> caption;
     std::wstring tool_tip;
     int left, top, width, height;
@@ -100,27 +100,30 @@ struct ExpectedControl {
     int frame = -1;
 };
 
+// Each kind of control by its name in a control table, with its window class and the style
+// bits that tell it: a label notifies (SS_NOTIFY) for its tool tip to show; only a read-only
+// text box is read-only.
+// clang-format off
+inline const std::map<std::wstring, std::tuple<std::wstring_view, LONG, LONG>> control_kinds = {
+    {L"command button", {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {L"label", {L"Static", SS_NOTIFY, SS_NOTIFY}},
+    {L"text box", {L"Edit", ES_READONLY, 0}},                       {L"read-only text box", {L"Edit", ES_READONLY, ES_READONLY}},
+    {L"option button", {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {L"frame", {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
+    {L"combo box", {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {L"drive list", {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
+    {L"folder list", {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {L"file list", {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
+// clang-format on
+
 // Checks a form's controls against the expected rows at the form's current DPI, and that
-// the form has no control the table lacks. Each kind has its window class and style bits: a
-// label notifies (SS_NOTIFY) for its tool tip to show; only a read-only text box is
-// read-only. Drop-down lists are not placed by height: their window holds the open list.
+// the form has no control the table lacks. Drop-down lists are not placed by height: their
+// window holds the open list.
 inline void expect_controls(const Form& form, std::span<const ExpectedControl> expected,
                             Places places = Places::checked) {
-    // clang-format off
-    static const std::map<Kind, std::tuple<std::wstring_view, LONG, LONG>> looks = {
-        {Kind::command_button, {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {Kind::label, {L"Static", SS_NOTIFY, SS_NOTIFY}},
-        {Kind::text_box, {L"Edit", ES_READONLY, 0}},                       {Kind::read_only_text_box, {L"Edit", ES_READONLY, ES_READONLY}},
-        {Kind::option_button, {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {Kind::frame, {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
-        {Kind::combo_box, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {Kind::drive_list, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
-        {Kind::folder_list, {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {Kind::file_list, {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
-    // clang-format on
     const auto px = [&](int twips) { return MulDiv(twips, form.dpi(), 1440); };
     EXPECT_EQ(control_at(form, static_cast<int>(expected.size())), nullptr) << "a control more";
     for (const ExpectedControl& row : expected) {
         SCOPED_TRACE(::testing::Message() << "tab " << row.tab);
         const HWND control = control_at(form, row.tab);
         ASSERT_NE(control, nullptr);
-        const auto& [window_class, style_mask, style] = looks.at(row.kind);
+        const auto& [window_class, style_mask, style] = control_kinds.at(row.kind);
         wchar_t class_name[64]{};
         GetClassNameW(control, class_name, 64);
         EXPECT_EQ(_wcsicmp(class_name, window_class.data()), 0);
@@ -143,7 +146,7 @@ inline void expect_controls(const Form& form, std::span<const ExpectedControl> e
         for (const ExpectedControl& frame : expected)
             if (frame.tab == row.frame) left += frame.left, top += frame.top;
         const RECT placed = placement_of(control);
-        const bool list = row.kind == Kind::combo_box || row.kind == Kind::drive_list;
+        const bool list = window_class == L"ComboBox";
         EXPECT_EQ((std::array{placed.left, placed.top, placed.right, list ? 0 : placed.bottom}),
                   (std::array<LONG, 4>{px(left), px(top), px(left + row.width),
                                        list ? 0 : px(top + row.height)}));
