@@ -128,9 +128,7 @@ inline void expect_controls(const Form& form, std::span<const ExpectedControl> e
         GetClassNameW(control, class_name, 64);
         EXPECT_EQ(_wcsicmp(class_name, window_class.data()), 0);
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & style_mask, style);
-        if (row.caption) {
-            EXPECT_EQ(text_of(control), *row.caption);
-        }
+        EXPECT_EQ(text_of(control), row.caption.value_or(text_of(control)));
         EXPECT_EQ(tool_tip_of(form, control), row.tool_tip);
         if (!row.face.empty()) {
             LOGFONTW font{};
