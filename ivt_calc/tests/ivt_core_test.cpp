@@ -36,8 +36,6 @@ TEST(Computations, WorkedExamplesEdgeCasesAndFailures) {
         {number({L"10", L"0", L"0", L"90"}, {L"10", L"0", L"0", L"0"}, L"12"),
          L"Label6=Time (Min.);DX=0;DY=0;DZ=0;DR=-15.708;Dist=15.708;Time=1.309;IVT=0.7639;"},
         {feed(zero, ones, L"6.9282"), L"DX=1;DY=1;DZ=1;Dist=1.7321;Time=0.1443;FR=12;"},
-        {feed(zero, {L"0.5", L"0", L"0", L"0"}, L"0.125"),
-         L"DX=0.5;DY=0;DZ=0;Dist=0.5;Time=8;FR=0.062;"},
         // No rotary term: the rotary texts are not even read.
         {feed({L"2", L"0", L"1.5", L"abc"}, {L"3", L"1", L"2", L""}, L"0.1"),
          L"DX=1;DY=1;DZ=0.5;Dist=1.5;Time=10;FR=0.15;"},
