@@ -13,13 +13,18 @@ function(nct_test name)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
-# nct_window_test(NAME SOURCES... LIBS...): a window test; Windows only.
+# nct_window_test(NAME SOURCES... LIBS... [DATA...]): a window test; Windows only. The DATA
+# files (its expected controls) are copied next to the test program, which reads them there.
 function(nct_window_test name)
     if(WIN32)
         # The window tests get the programs' manifest: the same controls, the same DPI rules.
-        cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+        cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DATA" ${ARGN})
         nct_test(${name} SOURCES ${ARG_SOURCES} $<TARGET_OBJECTS:desktop_manifest>
                  LIBS ${ARG_LIBS})
+        foreach(file ${ARG_DATA})
+            get_filename_component(file_name ${file} NAME)
+            configure_file(${file} ${CMAKE_CURRENT_BINARY_DIR}/${file_name} COPYONLY)
+        endforeach()
         # Window tests share one display; running them one at a time keeps focus and
         # message-box timing out of each other's way. Each runs again on a 120-DPI screen,
         # where a hard-coded 15 twips a pixel would show.
@@ -56,7 +61,7 @@ endfunction()
 # nct_calculator(NAME PROGRAM ... DESCRIPTION ... ICON ...): a calculator folder, laid out as
 # every calculator is: core/NAME.cpp, the portable commands, tested by
 # tests/NAME_core_test.cpp; win/NAME_window.cpp, the window, tested by
-# tests/NAME_window_test.cpp; main.cpp, the program PROGRAM with the icon assets/icons/ICON.
+# tests/NAME_window_test.cpp against tests/NAME_window.controls; main.cpp, the program PROGRAM with the icon assets/icons/ICON.
 function(nct_calculator name)
     cmake_parse_arguments(ARG "" "PROGRAM;DESCRIPTION;ICON" "" ${ARGN})
     add_library(${name}_core STATIC core/${name}.cpp)
@@ -70,6 +75,6 @@ function(nct_calculator name)
                     ICON ${PROJECT_SOURCE_DIR}/assets/icons/${ARG_ICON}
                     SOURCES main.cpp LIBS ${name}_window)
         nct_window_test(${name}_window_test SOURCES tests/${name}_window_test.cpp
-                        LIBS ${name}_window desktop_testing)
+                        LIBS ${name}_window desktop_testing DATA tests/${name}_window.controls)
     endif()
 endfunction()

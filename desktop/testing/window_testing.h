@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests do to a window, the way an automation tool would: find controls by
-// their ID (1000 + tab index), type, click, read back; and a message box that records.
+// their ID (1000 + tab index), type, click, press keys, read back; and a message box that
+// records.
 
 #include "desktop/form.h"
 
@@ -8,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <tuple>
@@ -27,22 +28,8 @@ inline std::wstring text_of(HWND window) {
     return window_text(window);
 }
 
-inline std::wstring class_of(HWND window) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-inline void type_into(HWND window, const std::wstring& text) {
-    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 inline void click(HWND button) {
     SendMessageW(button, BM_CLICK, 0, 0);
-}
-
-inline bool is_checked(HWND button) {
-    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // The control's rectangle in pixels of its parent's client area.
@@ -66,27 +53,13 @@ inline void pump_messages(bool dialog_keys = false) {
     }
 }
 
-struct ShownMessage {
-    std::wstring text;
-    int style;
-    std::wstring title;
-};
-
-// Stands in for MessageBoxW: records every box and answers with the queued button codes
-// (OK when the queue is empty).
-struct RecordingMessageBox {
-    std::vector<ShownMessage> shown;
-    std::vector<int> answers;
-
-    MessageBoxFunction function() {
-        return [this](std::wstring_view text, int style, std::wstring_view title) {
-            shown.push_back({std::wstring(text), style, std::wstring(title)});
-            const int answer = answers.empty() ? IDOK : answers.front();
-            if (!answers.empty()) answers.erase(answers.begin());
-            return answer;
-        };
-    }
-};
+// Presses and releases `key` on the focused control; the key goes through dialog-box
+// handling (IsDialogMessage), as in the programs' message loop.
+inline void press(UINT key) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+    pump_messages(true);
+}
 
 // The form's tool-tip window, which it owns; a shown form makes it on its own soon after.
 inline HWND tool_tips(const Form& form) {
@@ -110,98 +83,74 @@ inline std::wstring tool_tip_of(const Form& form, HWND control) {
     return text;
 }
 
-// The tool tip the form shows when the mouse rests at `point` of its client area.
-inline std::wstring tool_tip_at(const Form& form, POINT point) {
-    wchar_t text[256]{};
-    TTHITTESTINFOW hit{form.window(), point, {sizeof hit.ti}};
-    hit.ti.lpszText = text;
-    SendMessageW(tool_tips(form), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit));
-    return text;
-}
-
 // A window with a layout rule moves its controls from their design places: it checks
 // everything else with Places::not_checked.
 enum class Places { checked, not_checked };
-enum class Captions { checked, not_checked };
 
 // One control as the window is meant to show it; its place in twips is relative to its frame
-// (by tab index) or else to the client area; a font without a face is not checked.
+// (by tab index) or else to the client area. No caption: set at run time, not checked; a font
+// without a face: not checked.
 struct ExpectedControl {
     int tab;
-    Kind kind;
-    std::wstring_view caption;
-    std::wstring_view tool_tip;
+    std::wstring kind; // as a control table names it: "read-only text box"
+    std::optional<std::wstring> caption;
+    std::wstring tool_tip;
     int left, top, width, height;
-    Font font = {};
+    std::wstring face;
+    double points = 0;
+    bool bold = false, underline = false;
     int frame = -1;
 };
 
+// Each kind of control by its name in a control table, with its window class and the style
+// bits that tell it: a label notifies (SS_NOTIFY) for its tool tip to show; only a read-only
+// text box is read-only.
+// clang-format off
+inline const std::map<std::wstring, std::tuple<std::wstring_view, LONG, LONG>> control_kinds = {
+    {L"command button", {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {L"label", {L"Static", SS_NOTIFY, SS_NOTIFY}},
+    {L"text box", {L"Edit", ES_READONLY, 0}},                       {L"read-only text box", {L"Edit", ES_READONLY, ES_READONLY}},
+    {L"option button", {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {L"frame", {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
+    {L"combo box", {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {L"drive list", {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
+    {L"folder list", {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {L"file list", {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
+// clang-format on
+
 // Checks a form's controls against the expected rows at the form's current DPI, and that
-// the form has no control the table lacks. Each kind has its window class and style bits: a
-// label notifies (SS_NOTIFY) for its tool tip to show; only a read-only text box is
-// read-only. Drop-down lists are not placed by height: their window holds the open list.
+// the form has no control the table lacks. Drop-down lists are not placed by height: their
+// window holds the open list.
 inline void expect_controls(const Form& form, std::span<const ExpectedControl> expected,
-                            Places places = Places::checked,
-                            Captions captions = Captions::checked) {
-    // clang-format off
-    static const std::map<Kind, std::tuple<std::wstring_view, LONG, LONG>> looks = {
-        {Kind::command_button, {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {Kind::label, {L"Static", SS_NOTIFY, SS_NOTIFY}},
-        {Kind::text_box, {L"Edit", ES_READONLY, 0}},                       {Kind::read_only_text_box, {L"Edit", ES_READONLY, ES_READONLY}},
-        {Kind::option_button, {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {Kind::frame, {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
-        {Kind::combo_box, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {Kind::drive_list, {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
-        {Kind::folder_list, {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {Kind::file_list, {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
-    // clang-format on
+                            Places places = Places::checked) {
     const auto px = [&](int twips) { return MulDiv(twips, form.dpi(), 1440); };
     EXPECT_EQ(control_at(form, static_cast<int>(expected.size())), nullptr) << "a control more";
     for (const ExpectedControl& row : expected) {
         SCOPED_TRACE(::testing::Message() << "tab " << row.tab);
         const HWND control = control_at(form, row.tab);
         ASSERT_NE(control, nullptr);
-        const auto& [window_class, style_mask, style] = looks.at(row.kind);
-        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), window_class.data()), 0);
+        const auto& [window_class, style_mask, style] = control_kinds.at(row.kind);
+        wchar_t class_name[64]{};
+        GetClassNameW(control, class_name, 64);
+        EXPECT_EQ(_wcsicmp(class_name, window_class.data()), 0);
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & style_mask, style);
-        if (captions == Captions::checked) {
-            EXPECT_EQ(text_of(control), std::wstring(row.caption));
-        }
-        EXPECT_EQ(tool_tip_of(form, control), std::wstring(row.tool_tip));
-        if (!row.font.face.empty()) {
+        EXPECT_EQ(text_of(control), row.caption.value_or(text_of(control)));
+        EXPECT_EQ(tool_tip_of(form, control), row.tool_tip);
+        if (!row.face.empty()) {
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                        sizeof font, &font);
-            EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(row.font.face));
-            EXPECT_EQ(-font.lfHeight, std::lround(row.font.points * form.dpi() / 72));
-            EXPECT_EQ(font.lfWeight >= FW_BOLD, row.font.bold);
-            EXPECT_EQ(font.lfUnderline != 0, row.font.underline);
+            EXPECT_EQ(std::tuple(std::wstring(font.lfFaceName), -font.lfHeight,
+                                 font.lfWeight >= FW_BOLD, font.lfUnderline != 0),
+                      std::tuple(row.face, std::lround(row.points * form.dpi() / 72), row.bold,
+                                 row.underline));
         }
         if (places == Places::not_checked) continue;
         int left = row.left, top = row.top;
         for (const ExpectedControl& frame : expected)
             if (frame.tab == row.frame) left += frame.left, top += frame.top;
         const RECT placed = placement_of(control);
-        const bool list = row.kind == Kind::combo_box || row.kind == Kind::drive_list;
+        const bool list = window_class == L"ComboBox";
         EXPECT_EQ((std::array{placed.left, placed.top, placed.right, list ? 0 : placed.bottom}),
                   (std::array<LONG, 4>{px(left), px(top), px(left + row.width),
                                        list ? 0 : px(top + row.height)}));
     }
-}
-
-// Checks every control of a form against its own table (for a window whose control table is
-// not yet written in its test as ExpectedControl rows); captions and fonts only when asked.
-inline void expect_controls_match_table(const Form& form, const FormDesign& design,
-                                        Places places = Places::checked,
-                                        Captions captions = Captions::not_checked) {
-    std::vector<ExpectedControl> rows;
-    for (const Control& row : design.controls) {
-        const Font font = captions == Captions::not_checked ? Font{}
-                          : row.font.face.empty()           ? design.font
-                                                            : row.font;
-        const auto frame = std::ranges::find(design.controls, row.container, &Control::name);
-        rows.push_back(
-            {static_cast<int>(rows.size()), row.kind, row.caption, row.tool_tip, row.left, row.top,
-             row.width, row.height, font,
-             static_cast<int>(frame - design.controls.begin())}); // no frame: past the end
-    }
-    expect_controls(form, rows, places, captions);
 }
 
 // Checks a form's caption and the size of its client area in twips at its current DPI.
@@ -218,27 +167,32 @@ inline void expect_window(const Form& form, std::wstring_view caption, int clien
 template <class Window> class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
-        window.set_message_box(boxes.function());
+        window.set_message_box([this](std::wstring_view text, int style, std::wstring_view title) {
+            boxes.push_back(std::wstring(title) + L": " + std::wstring(text) + L" (style " +
+                            std::to_wstring(style) + L")");
+            return IDOK;
+        });
         window.show();
         pump_messages();
     }
     HWND at(int tab_index) const { return control_at(window, tab_index); }
     void type(std::initializer_list<std::pair<int, const wchar_t*>> typed) {
         for (const auto& [tab_index, text] : typed)
-            type_into(at(tab_index), text);
+            SendMessageW(at(tab_index), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
     // The texts of controls in one line, an option button's as x or -: "10|x|-|".
     std::wstring texts(std::initializer_list<int> tab_indexes) const {
         std::wstring all;
         for (int tab : tab_indexes) {
             const bool option = window.design().controls[tab].kind == Kind::option_button;
-            all += (option ? (is_checked(at(tab)) ? L"x" : L"-") : text_of(at(tab))) + L"|";
+            const bool checked = SendMessageW(at(tab), BM_GETCHECK, 0, 0) == BST_CHECKED;
+            all += (option ? (checked ? L"x" : L"-") : text_of(at(tab))) + L"|";
         }
         return all;
     }
 
     Window window;
-    RecordingMessageBox boxes;
+    std::vector<std::wstring> boxes; // "title: text (style 0)" for each message box shown
 };
 
 } // namespace desktop::testing

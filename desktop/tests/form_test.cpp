@@ -1,10 +1,10 @@
 // The form layer on a small made-up window: what every program's window gets from its
 // control table without code of its own.
 
+#include "control_table_file.h"
 #include "desktop/calculator.h"
-#include "keyboard_testing.h"
-#include "window_testing.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -27,9 +27,9 @@ const Control controls[] = {
     {L"Shown",     Kind::read_only_text_box, L"",      L"Only shown",  3120, 240,  1440, 375},
     {L"Choice",    Kind::frame,              L"Choice", L"A frame",    240,  840,  2400, 1200, small_bold},
     {L"One",       Kind::option_button,      L"One",   L"The first",   120,  240,  1200, 375, {},         L"Choice"},
-    {L"Left",      Kind::option_button,      L"Left",  L"",            2880, 840,  1200, 375, {},         {},        true},
-    {L"Two",       Kind::option_button,      L"Two",   L"",            120,  720,  1200, 375, {},         L"Choice", true},
+    {L"Left",      Kind::option_button,      L"Left",  L"",            2880, 840,  1200, 375},
     {L"Right",     Kind::option_button,      L"Right", L"",            2880, 1320, 1200, 375},
+    {L"Two",       Kind::option_button,      L"Two",   L"",            120,  720,  1200, 375, {},         L"Choice", true},
     {L"Go",        Kind::command_button,     L"GO",    L"Go on",       4320, 840,  1200, 495, title_font},
     {L"Quit",      Kind::command_button,     L"Quit",  L"",            4320, 1440, 1200, 495},
     {L"Pick",      Kind::combo_box,          L"typed", L"Pick or type", 240, 2280, 2400, 375},
@@ -38,7 +38,7 @@ const Control controls[] = {
 const Line lines[] = {{L"Rule", 240, 3720, 5280, 3720}};
 
 // clang-format on
-enum Tab { Name, NameLabel, Shown, Choice, One, Left, Two, Right, Go, Quit, Pick, Items };
+enum Tab { Name, NameLabel, Shown, Choice, One, Left, Right, Two, Go, Quit, Pick, Items };
 
 const FormDesign made_up{L"NctFormTest", L"Form test", 5760, 4080, window_font, 1, 1,
                          controls,       lines};
@@ -68,12 +68,37 @@ private:
 
 using FormTest = WindowTest<TestForm>;
 
-// Each row's kind (class and style), ID, place, caption, tool tip and font (the window's when
-// the row names none), checked by the rows themselves.
 TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     expect_window(window, L"Form test", 5760, 4080);
-    expect_controls_match_table(window, made_up, Places::checked, Captions::checked);
-    EXPECT_EQ(GetFocus(), at(Name)) << "the first control that takes the focus";
+    // Each row's kind (class and style), ID, place, caption, tool tip and font (the window's
+    // when the row names none).
+    const auto expected = read_control_table("form_window.controls");
+    expect_controls(window, expected);
+    // The first control that takes the focus has it. Tab order is the rows' order without
+    // labels and frames; an option group is one stop, its checked button or else its first;
+    // Tab chooses no option, not even on Windows, which clicks an option that Tab gives the
+    // focus to (the click is taken back).
+    std::vector<int> stops{Name};
+    for (press(VK_TAB); GetFocus() != at(Name) && stops.size() < 20; press(VK_TAB)) {
+        const HWND focus = GetFocus(); // in an editable combo box, the field inside it
+        stops.push_back(GetDlgCtrlID(IsChild(at(Pick), focus) ? at(Pick) : focus) -
+                        first_control_id);
+    }
+    EXPECT_EQ(stops, (std::vector<int>{Name, Shown, Left, Two, Go, Quit, Pick, Items}));
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_TAB] = 0x80; // held down
+    SetKeyboardState(keys);
+    click(at(Left));
+    keys[VK_TAB] = 0;
+    SetKeyboardState(keys);
+    // The frame lets the mouse through to the window: its tip is found there.
+    const RECT frame = placement_of(at(Choice));
+    wchar_t tip[64]{};
+    TTHITTESTINFOW hit{window.window(), {frame.left + 3, frame.bottom - 3}, {sizeof hit.ti}};
+    hit.ti.lpszText = tip;
+    SendMessageW(tool_tips(window), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit));
+    EXPECT_STREQ(tip, L"A frame");
     EXPECT_EQ(tool_tip_of(window, GetWindow(at(Pick), GW_CHILD)), L"Pick or type")
         << "the field inside an editable combo box shows the box's tip";
     // A label or frame reaching into a field must not hide what is typed there.
@@ -84,11 +109,15 @@ TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
         EXPECT_EQ(next, at(beneath)) << beneath;
         EXPECT_TRUE(GetWindowLongW(at(beneath), GWL_STYLE) & WS_CLIPSIBLINGS) << beneath;
     }
-    EXPECT_EQ(texts({One, Two, Left, Right}), L"-|x|x|-|") << "the rows' initial selection";
+    EXPECT_EQ(texts({One, Two, Left, Right}), L"-|x|-|-|") << "the rows' initial selection";
     click(at(One));
-    EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|x|-|");
+    EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|-|-|");
     click(at(Right));
     EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|-|x|");
+    SetFocus(at(Right));
+    press(VK_DOWN);
+    EXPECT_EQ(GetFocus(), at(Left)) << "an arrow moves within the group, wrapping, and chooses";
+    EXPECT_EQ(texts({One, Two, Left, Right}), L"x|-|x|-|");
 
     const auto pixel = [&](int x, int y) {
         pump_messages();
@@ -107,18 +136,14 @@ TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     ASSERT_EQ(window.dpi(), new_dpi);
-    expect_controls_match_table(window, made_up, Places::checked, Captions::checked);
+    expect_controls(window, expected);
     GetWindowRect(window.window(), &now);
     EXPECT_TRUE(EqualRect(&now, &suggested)) << "the window takes the place it is offered";
 
-    for (const wchar_t* item : {L"first", L"second"}) {
-        SendMessageW(at(Items), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-        SendMessageW(at(Pick), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    }
-    EXPECT_EQ(list_item_text(at(Items), 5) + combo_item_text(at(Pick), 0), L"first");
-    EXPECT_EQ(selected_index(at(Items)), std::nullopt);
-    SendMessageW(at(Items), LB_SETCURSEL, 1, 0);
-    EXPECT_EQ(selected_item_text(at(Items)), L"second");
+    // A list answers with nothing out of range or with nothing selected (its items and
+    // selection are the workbench's, proven there).
+    EXPECT_EQ(list_item_text(at(Items), 5) + combo_item_text(at(Pick), 0), L"");
+    EXPECT_EQ(selected_item_text(at(Items)), std::nullopt);
 
     MSG message;
     { TestForm other; }
@@ -139,17 +164,14 @@ TEST_F(FormTest, ACommandWritesItsTextsInOrderOrShowsOneMessage) {
     press(VK_ESCAPE);
     EXPECT_EQ(GetFocus(), at(Go));
     click(at(Go));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text + L"|" + boxes.shown[0].title +
-                  std::to_wstring(boxes.shown[0].style),
-              L"No name.|Form test0");
+    EXPECT_EQ(boxes, std::vector<std::wstring>{L"Form test: No name. (style 0)"});
     EXPECT_EQ(text_of(at(Shown)), L"abc 1");
 
     window.on_click(L"Quit", [] { throw std::runtime_error("out of memory"); });
     click(at(Quit));
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].title, L"Form test");
-    EXPECT_NE(boxes.shown[1].text.find(L"out of memory"), std::wstring::npos);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[1].starts_with(L"Form test: ")) << boxes[1];
+    EXPECT_NE(boxes[1].find(L"out of memory"), std::wstring::npos) << boxes[1];
     type({{Name, L"x"}});
     click(at(Go));
     EXPECT_EQ(text_of(at(Shown)), L"x 1");
@@ -171,12 +193,29 @@ TEST_F(FormTest, ACommandWritesItsTextsInOrderOrShowsOneMessage) {
     EXPECT_TRUE(IsChild(window.window(), GetFocus()));
 }
 
-TEST(SystemHelpers, MessagesForErrorCodesAndTheProgramFolder) {
+// A malformed row of a window's control table fails the test with the file and line named;
+// the other rows are still read.
+TEST(ControlTableFile, AMalformedRowIsNamedAndSkipped) {
+    for (const char* row :
+         {"0\tlabel\ta\tb\t1\t2\t3", "x\tlabel\ta\tb\t1\t2\t3\t4\t", "0\tknob\ta\tb\t1\t2\t3\t4\t",
+          "0\tlabel\ta\tb\t1\t2\t3\t4\tTahoma bold", "0\tlabel\ta\tb\t1\t2\t3\t4\t\t1\t2",
+          "0\tlabel\ta\tb\t1\t2\t3\t4\t\tf"}) {
+        std::istringstream text(
+            std::string("header\n0\tframe\t*\t\t1\t2\t3\t4\tMS Sans Serif 8\n") + row);
+        std::vector<ExpectedControl> rows;
+        EXPECT_NONFATAL_FAILURE(rows = parse_control_table(text, "made-up.controls"),
+                                "made-up.controls:3: not a control row");
+        EXPECT_EQ(rows.size(), 1u);
+    }
+    EXPECT_NONFATAL_FAILURE(read_control_table("missing.controls"), "cannot read missing.controls");
+}
+
+// The program folder is proven by the tests finding their control table files there.
+TEST(SystemHelpers, MessagesForErrorCodes) {
     const std::wstring not_found = system_message(ERROR_FILE_NOT_FOUND);
     ASSERT_FALSE(not_found.empty());
     EXPECT_NE(not_found.back(), L'\n') << "no line break of its own";
     EXPECT_EQ(system_message(0x2000FFFF), L"System error 536936447.") << "one the system lacks";
-    EXPECT_TRUE(program_folder().ends_with(L"\\desktop"));
 }
 
 } // namespace
