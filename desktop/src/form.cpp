@@ -457,8 +457,9 @@ void Form::show(int show_command) {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
     restore_focus();
-    // A timer's message comes once nothing else waits, after the program is seen to wait
-    // for input (WaitForInputIdle returns).
+    // A timer's message comes only when no other message waits: after the first view is
+    // painted and the window answers input. A tip shows only after the mouse has rested for
+    // half a second, so no tip is missed.
     if (!tool_tips_) SetTimer(window_, tool_tips_timer, USER_TIMER_MINIMUM, nullptr);
 }
 
