@@ -70,6 +70,7 @@ using FormTest = WindowTest<TestForm>;
 
 TEST_F(FormTest, EveryRowBecomesItsControlOptionsLinesItemsAndExit) {
     expect_window(window, L"Form test", 5760, 4080);
+    EXPECT_TRUE(GetWindowLongW(window.window(), GWL_STYLE) & WS_THICKFRAME) << "a sizable border";
     // Each row's kind (class and style), ID, place, caption, tool tip and font (the window's
     // when the row names none).
     const auto expected = read_control_table("form_window.controls");
