@@ -38,8 +38,4 @@ void FileList::fill() {
                      0);
 }
 
-std::wstring FileList::item(int index) const {
-    return desktop::list_item_text(list_, index);
-}
-
 } // namespace workbench::win
