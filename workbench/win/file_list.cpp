@@ -7,8 +7,6 @@
 
 #include <desktop/win32.h>
 
-#include <algorithm>
-
 namespace workbench::win {
 
 DWORD FileList::show_folder(const std::wstring& folder) {
