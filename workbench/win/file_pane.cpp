@@ -40,7 +40,7 @@ std::optional<std::wstring> FilePane::drive_chosen() {
     if (!letter || *letter == drive_letter_of(folders_.path())) return std::nullopt;
     const wchar_t drive[] = {*letter, L':', 0};
     const wchar_t root[] = {*letter, L':', L'\\', 0};
-    DWORD error = drive_answers(*letter) ? open_folder(full_path(drive)) : ERROR_SEM_TIMEOUT;
+    DWORD error = drive_answers(*letter) ? open_folder(drive) : ERROR_SEM_TIMEOUT;
     if (error && error != ERROR_SEM_TIMEOUT) error = open_folder(root);
     if (!error) return std::nullopt;
     show_drive_of_folder();
