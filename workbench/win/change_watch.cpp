@@ -2,8 +2,6 @@
 
 #include "core/folder_path.h"
 
-#include <algorithm>
-
 namespace workbench::win {
 namespace {
 

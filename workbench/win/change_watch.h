@@ -1,7 +1,7 @@
 #pragma once
 // Keeps the lists current by themselves: a thread of its own waits on the open folders'
 // change notifications and on the programs the workbench started, and posts one message to
-// the window for each change it sees. The window coalesces them (see ListRefresh).
+// the window for each change it sees; the window coalesces them (folders_changed).
 
 #include <desktop/win32.h>
 

@@ -7,8 +7,6 @@
 
 #include <desktop/win32.h>
 
-#include <algorithm>
-
 namespace workbench::win {
 
 DWORD FileList::show_folder(const std::wstring& folder) {
@@ -36,10 +34,6 @@ void FileList::fill() {
                      SendMessageW(list_, LB_FINDSTRINGEXACT, -1,
                                   reinterpret_cast<LPARAM>(highlighted->c_str())),
                      0);
-}
-
-std::wstring FileList::item(int index) const {
-    return desktop::list_item_text(list_, index);
 }
 
 } // namespace workbench::win

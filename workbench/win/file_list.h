@@ -14,7 +14,6 @@ public:
     using ListBox::ListBox;
 
     const std::wstring& folder() const { return folder_; }
-    const std::wstring& pattern() const { return pattern_; }
     void set_pattern(std::wstring pattern) { pattern_ = std::move(pattern); }
 
     // Reads `folder` and shows its matching files; the system's error code when it could
@@ -23,9 +22,6 @@ public:
     // Shows the matching ones of `files`, the files of `folder` read already.
     void show_files(const std::wstring& folder, std::vector<std::wstring> files);
     DWORD reread() { return show_folder(folder_); }
-
-    // The name of the file at `index` of the list.
-    std::wstring item(int index) const;
 
 private:
     void fill() override;

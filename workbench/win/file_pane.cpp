@@ -38,10 +38,9 @@ void FilePane::show_one_folder() {
 std::optional<std::wstring> FilePane::drive_chosen() {
     const auto letter = drives_.shown();
     if (!letter || *letter == drive_letter_of(folders_.path())) return std::nullopt;
-    const wchar_t drive[] = {*letter, L':', 0};
-    const wchar_t root[] = {*letter, L':', L'\\', 0};
-    DWORD error = drive_answers(*letter) ? open_folder(full_path(drive)) : ERROR_SEM_TIMEOUT;
-    if (error && error != ERROR_SEM_TIMEOUT) error = open_folder(root);
+    const std::wstring drive{*letter, L':'};
+    DWORD error = drive_answers(*letter) ? open_folder(drive) : ERROR_SEM_TIMEOUT;
+    if (error && error != ERROR_SEM_TIMEOUT) error = open_folder(drive + L'\\');
     if (!error) return std::nullopt;
     show_drive_of_folder();
     return L"Drive " + drive_item_text(*letter, L"") + L" cannot be read.\n\n" +

@@ -27,7 +27,7 @@ public:
     // The drive list shows the drive of the open folder, moving nothing; false when it has
     // no such drive.
     bool show_drive_of_folder();
-    // Holds the folder and file lists (FileList::hold), or lets them go.
+    // Holds the folder and file lists (ListBox::hold), or lets them go.
     void hold_lists(bool held) {
         folders_.hold(held);
         files_.hold(held);

@@ -79,7 +79,7 @@ private:
     FilePane pp_;
     Commands commands_;
     ChangeWatch watch_;
-    unsigned changed_panes_ = 0; // a bit for each ChangeWatch::What seen since the last re-read
+    unsigned changed_panes_ = 0; // to read again: 1 the CL pane, 2 the PP pane
     bool refresh_pending_ = false;
 };
 

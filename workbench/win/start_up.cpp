@@ -44,7 +44,7 @@ void PlexoWindow::start_up() {
     ConfigReader reader(bytes ? decode_text(*bytes, desktop::from_ansi) : std::wstring());
     // A value that cannot be read leaves its holder as it was.
     const auto read = [&](std::wstring& holder) {
-        const auto value = bytes ? reader.next_value() : std::nullopt;
+        const auto value = reader.next_value();
         if (value) holder = *value;
         return value.has_value();
     };
