@@ -45,12 +45,6 @@ struct Written {
     int plane = 17;
 };
 
-Vector plus(const Vector& a, const Vector& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Vector times(const Vector& v, double factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
 bool same_direction(const Vector& a, const Vector& b) {
     return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6 &&
            std::fabs(a.z - b.z) < 1e-6;
@@ -388,8 +382,7 @@ Tip Post::tip_of(const ClRecord& r) {
                       std::to_string(r.values.size()) + " values");
     if (r.values.size() == 6) {
         cl_axis_ = {number_at(r, 3), number_at(r, 4), number_at(r, 5)};
-        const double length =
-            std::sqrt(cl_axis_.x * cl_axis_.x + cl_axis_.y * cl_axis_.y + cl_axis_.z * cl_axis_.z);
+        const double length = norm(cl_axis_);
         if (length >= 1e-9 && std::fabs(length - 1.0) > 1e-4) {
             warn("the tool axis is not a unit vector: normalised");
             cl_axis_ = times(cl_axis_, 1 / length);
@@ -547,7 +540,7 @@ void Post::end_program() {
 
 MachinePosition Post::position_of(Tip& target) const {
     Vector& axis = target.axis;
-    const double length = std::sqrt(axis.x * axis.x + axis.y * axis.y + axis.z * axis.z);
+    const double length = norm(axis);
     if (length < 1e-9) throw ClError("the tool axis 0, 0, 0 has no direction");
     axis = times(axis, 1 / length);
     const HeadAngles previous_angles = position_ ? position_->angles : HeadAngles{};
