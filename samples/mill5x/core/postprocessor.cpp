@@ -75,8 +75,7 @@ public:
 private:
     static Handler handler_of(std::string_view word);
 
-    void partno(const ClRecord& r);
-    void pprint(const ClRecord& r);
+    void partno(const ClRecord& r); // and PPRINT
     void insert(const ClRecord& r);
     void units(const ClRecord& r);
     void loadtl(const ClRecord& r);
@@ -147,7 +146,7 @@ private:
 };
 
 const std::array<Post::Translation, 24> Post::translations{{
-    {"PARTNO", &Post::partno}, {"PPRINT", &Post::pprint}, {"INSERT", &Post::insert},
+    {"PARTNO", &Post::partno}, {"PPRINT", &Post::partno}, {"INSERT", &Post::insert},
     {"UNITS", &Post::units},   {"LOADTL", &Post::loadtl}, {"LOAD", &Post::load},
     {"SPINDL", &Post::spindl}, {"COOLNT", &Post::coolnt}, {"FEDRAT", &Post::fedrat},
     {"RAPID", &Post::rapid},   {"FROM", &Post::from},     {"GOTO", &Post::gotos},
@@ -235,8 +234,7 @@ bool Post::statement(const ClStatement& statement) {
     }
     if (arc_ && handler != &Post::gotos)
         throw ClError(record_.major + " comes between the circle and the GOTO of the arc's end");
-    if (handler != &Post::partno && handler != &Post::pprint && handler != &Post::insert)
-        parse_values(record_);
+    if (handler != &Post::partno && handler != &Post::insert) parse_values(record_);
     (this->*handler)(record_);
     return !finished_;
 }
@@ -250,10 +248,6 @@ void Post::finish_without_fini(std::int64_t line) {
 
 void Post::partno(const ClRecord& r) {
     if (!free_text(r).empty()) program_.line(comment(free_text(r)));
-}
-
-void Post::pprint(const ClRecord& r) {
-    partno(r);
 }
 
 void Post::insert(const ClRecord& r) {
