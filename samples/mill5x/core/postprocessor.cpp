@@ -711,9 +711,8 @@ void Post::drill(Tip hole) {
 
     const double cutting = (cycle.clearance + cycle.depth) * cl_factor_;
     const bool feeds_out = cycle.g_code == "G84" || cycle.g_code == "G85";
-    result_.machining_minutes +=
-        cutting * (feeds_out ? 2 : 1) / *feed +
-        (position_ ? move_distance(*position_, to) : 0) / settings_.rapid_feed;
+    result_.machining_minutes += cutting * (feeds_out ? 2 : 1) / *feed +
+                                 move_distance(*position_, to) / settings_.rapid_feed;
     ++result_.feed_moves;
     tip_ = hole;
     tip_->point.z = to.pivot.z - lift;
