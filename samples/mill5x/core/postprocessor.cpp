@@ -778,7 +778,6 @@ PostResult post_process(std::istream& cl, std::ostream& nc_program, std::ostream
             list_output();
         }
         if (!finished) {
-            result.line_count = reader.line_count();
             post.finish_without_fini(reader.line_count() + 1);
             list_output();
         }
