@@ -108,7 +108,7 @@ private:
     void not_in_cycle(const ClRecord& r) const;
     MachinePosition position_of(Tip& target) const;
     void write_block();
-    void write_feed_mode(FeedMode mode);
+    void start_feed_block(int plane);
     int length_decimals() const { return settings_.units == Units::inch ? 4 : 3; }
     double length_tolerance() const { return settings_.units == Units::inch ? 0.0002 : 0.005; }
     RotaryLimits limits() const {
@@ -548,10 +548,15 @@ void Post::write_block() {
     words_.clear();
 }
 
-void Post::write_feed_mode(FeedMode mode) {
-    if (mode != written_.feed_mode)
-        words_.push_back(mode == FeedMode::inverse_time ? "G93" : "G94");
-    written_.feed_mode = mode;
+// The words an arc or a hole begins with: cutter compensation that waits for the next move,
+// the plane and the feed per minute where they change.
+void Post::start_feed_block(int plane) {
+    words_.assign(next_move_words_.begin(), next_move_words_.end());
+    next_move_words_.clear();
+    if (plane != written_.plane) words_.push_back("G" + std::to_string(plane));
+    written_.plane = plane;
+    if (written_.feed_mode != FeedMode::per_minute) words_.push_back("G94");
+    written_.feed_mode = FeedMode::per_minute;
 }
 
 void Post::move_to(Tip target, bool rapid) {
@@ -632,11 +637,7 @@ void Post::arc_to(const Tip& end) {
     if (!feed_) throw ClError("no feed rate for this cutting move: FEDRAT is missing");
     const int d = length_decimals();
 
-    words_.assign(next_move_words_.begin(), next_move_words_.end());
-    next_move_words_.clear();
-    if (arc.plane != written_.plane) words_.push_back("G" + std::to_string(arc.plane));
-    written_.plane = arc.plane;
-    write_feed_mode(FeedMode::per_minute);
+    start_feed_block(arc.plane);
     words_.push_back(arc.clockwise ? "G2" : "G3");
     // Both axes of the plane always, so a full circle reads as one; the third on a helix.
     const std::pair<char, double> axes[] = {
@@ -687,11 +688,7 @@ void Post::drill(Tip hole) {
         written_.motion = Motion::rapid;
     }
     cycle_started_ = true;
-    words_.assign(next_move_words_.begin(), next_move_words_.end());
-    next_move_words_.clear();
-    if (written_.plane != 17) words_.push_back("G17");
-    written_.plane = 17;
-    write_feed_mode(FeedMode::per_minute);
+    start_feed_block(17);
     words_.push_back(std::string(cycle.g_code));
     words_.push_back(retract_level ? "G98" : "G99");
     MachinePosition to = *position_;
