@@ -234,7 +234,7 @@ bool Post::statement(const ClStatement& statement) {
     }
     if (arc_ && handler != &Post::gotos)
         throw ClError(record_.major + " comes between the circle and the GOTO of the arc's end");
-    if (handler != &Post::partno && handler != &Post::insert) parse_values(record_);
+    parse_values(record_);
     (this->*handler)(record_);
     return !finished_;
 }
