@@ -37,7 +37,7 @@ std::string where(const Vector& p) {
 
 ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, double tolerance) {
     const Vector& a = circle.axis;
-    const double length = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+    const double length = norm(a);
     ArcMove move;
     double along = 0;
     if (std::hypot(a.x, a.y) < axis_tolerance * length) {

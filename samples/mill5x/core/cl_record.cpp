@@ -16,6 +16,11 @@ constexpr double largest_number = 999999.0;
 constexpr std::array free_text_words{std::string_view("PARTNO"), std::string_view("PPRINT"),
                                      std::string_view("INSERT")};
 
+bool takes_free_text(std::string_view major) {
+    return std::find(free_text_words.begin(), free_text_words.end(), major) !=
+           free_text_words.end();
+}
+
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -75,8 +80,7 @@ void read_major(std::string_view statement, ClRecord& record) {
     record.values.clear();
     for (char c : text.substr(0, length))
         record.major += upper(c);
-    if (std::find(free_text_words.begin(), free_text_words.end(), record.major) !=
-        free_text_words.end()) {
+    if (takes_free_text(record.major)) {
         std::string_view rest = trimmed(text.substr(length));
         if (!rest.empty() && rest.front() == '/') rest = trimmed(rest.substr(1));
         record.text.assign(rest);
@@ -104,7 +108,7 @@ void read_major(std::string_view statement, ClRecord& record) {
 void parse_values(ClRecord& record) {
     record.values.clear();
     std::string_view rest = record.text;
-    if (rest.empty()) return;
+    if (rest.empty() || takes_free_text(record.major)) return;
     rest.remove_prefix(1); // the slash
     while (true) {
         const auto comma = rest.find(',');

@@ -22,9 +22,9 @@ struct ClRecord {
 // Splits off the major word. Reuses the record's storage: it is called once a statement.
 void read_major(std::string_view statement, ClRecord& record);
 
-// Parses the text as values. Throws ClError for a value that is neither a number nor a
-// word, an empty value, or text after a major word that takes no slash. Numbers are plain
-// decimals with an optional sign and exponent; they must lie within ±999999.
+// Parses the text as values; a free-text word has none. Throws ClError for a value that is
+// neither a number nor a word, or an empty value. Numbers are plain decimals with an optional
+// sign and exponent; they must lie within ±999999.
 void parse_values(ClRecord& record);
 
 // The text of a free-text word, without the quotes around it.

@@ -34,7 +34,6 @@ bool ClReader::read_line(std::string& line) {
             text_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
             filled_ = static_cast<std::size_t>(text_.gcount());
             position_ = 0;
-            bytes_read_ += static_cast<std::int64_t>(filled_);
             if (filled_ == 0) return any;
         }
         any = true;

@@ -31,7 +31,6 @@ public:
     bool next(ClStatement& statement);
 
     std::int64_t line_count() const { return line_count_; }
-    std::int64_t bytes_read() const { return bytes_read_; }
 
 private:
     bool read_line(std::string& line);
@@ -40,7 +39,6 @@ private:
     std::vector<char> buffer_;
     std::size_t position_ = 0, filled_ = 0;
     std::int64_t line_count_ = 0;
-    std::int64_t bytes_read_ = 0;
     std::string line_;
 };
 

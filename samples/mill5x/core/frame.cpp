@@ -11,19 +11,10 @@ namespace {
 // CL files give directions to six or seven decimals.
 constexpr double direction_tolerance = 1e-4;
 
-double dot(const Vector& a, const Vector& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-Vector scaled(const Vector& v, double factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
-
 } // namespace
 
 Vector Frame::point(const Vector& p) const {
-    const Vector d = direction(p);
-    return {origin.x + d.x, origin.y + d.y, origin.z + d.z};
+    return plus(origin, direction(p));
 }
 
 Vector Frame::direction(const Vector& d) const {
@@ -32,14 +23,14 @@ Vector Frame::direction(const Vector& d) const {
 }
 
 Frame frame_from(const Vector& origin, const Vector& x, const Vector& y) {
-    const double x_length = std::sqrt(dot(x, x)), y_length = std::sqrt(dot(y, y));
+    const double x_length = norm(x), y_length = norm(y);
     if (std::fabs(x_length - 1) > direction_tolerance ||
         std::fabs(y_length - 1) > direction_tolerance || std::fabs(dot(x, y)) > direction_tolerance)
         throw ClError("MSYS: the X and Y directions must be perpendicular unit vectors");
     Frame frame;
     frame.origin = origin;
-    frame.x = scaled(x, 1 / x_length);
-    frame.y = scaled(y, 1 / y_length);
+    frame.x = times(x, 1 / x_length);
+    frame.y = times(y, 1 / y_length);
     frame.z = {frame.x.y * frame.y.z - frame.x.z * frame.y.y,
                frame.x.z * frame.y.x - frame.x.x * frame.y.z,
                frame.x.x * frame.y.y - frame.x.y * frame.y.x};

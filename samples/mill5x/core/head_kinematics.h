@@ -16,6 +16,7 @@
 // circle whose radius is the mean of the two points' radii (B about Y: radius from X and Z;
 // C about Z: radius from X and Y). Full-precision pi is used.
 
+#include <cmath>
 #include <optional>
 
 namespace mill5x {
@@ -23,6 +24,19 @@ namespace mill5x {
 struct Vector {
     double x = 0, y = 0, z = 0;
 };
+
+inline Vector plus(const Vector& a, const Vector& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vector times(const Vector& v, double factor) {
+    return {v.x * factor, v.y * factor, v.z * factor};
+}
+inline double dot(const Vector& a, const Vector& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline double norm(const Vector& v) {
+    return std::sqrt(dot(v, v));
+}
 
 struct RotaryLimits {
     double b_min, b_max, c_min, c_max;

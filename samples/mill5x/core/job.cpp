@@ -116,7 +116,7 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
     if (cl.bad()) return {true, "cannot read the CL file " + cl_name + " to its end"};
     const std::string status_text = status_report(result, cl_name, display(nc.path().filename()));
     status.stream().write(status_text.data(), static_cast<std::streamsize>(status_text.size()));
-    // The status last, as before: whoever waits for it finds the other two in place.
+    // The status last: whoever waits for it finds the other two in place.
     for (PendingOutput* file : {&nc, &listing, &status})
         if (!file->close()) return {true, "cannot write " + display(file->path())};
     for (PendingOutput* file : {&nc, &listing, &status})

@@ -45,12 +45,6 @@ struct Written {
     int plane = 17;
 };
 
-Vector plus(const Vector& a, const Vector& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Vector times(const Vector& v, double factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
 bool same_direction(const Vector& a, const Vector& b) {
     return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6 &&
            std::fabs(a.z - b.z) < 1e-6;
@@ -81,8 +75,7 @@ public:
 private:
     static Handler handler_of(std::string_view word);
 
-    void partno(const ClRecord& r);
-    void pprint(const ClRecord& r);
+    void partno(const ClRecord& r); // and PPRINT
     void insert(const ClRecord& r);
     void units(const ClRecord& r);
     void loadtl(const ClRecord& r);
@@ -115,7 +108,7 @@ private:
     void not_in_cycle(const ClRecord& r) const;
     MachinePosition position_of(Tip& target) const;
     void write_block();
-    void write_feed_mode(FeedMode mode);
+    void start_feed_block(int plane);
     int length_decimals() const { return settings_.units == Units::inch ? 4 : 3; }
     double length_tolerance() const { return settings_.units == Units::inch ? 0.0002 : 0.005; }
     RotaryLimits limits() const {
@@ -153,7 +146,7 @@ private:
 };
 
 const std::array<Post::Translation, 24> Post::translations{{
-    {"PARTNO", &Post::partno}, {"PPRINT", &Post::pprint}, {"INSERT", &Post::insert},
+    {"PARTNO", &Post::partno}, {"PPRINT", &Post::partno}, {"INSERT", &Post::insert},
     {"UNITS", &Post::units},   {"LOADTL", &Post::loadtl}, {"LOAD", &Post::load},
     {"SPINDL", &Post::spindl}, {"COOLNT", &Post::coolnt}, {"FEDRAT", &Post::fedrat},
     {"RAPID", &Post::rapid},   {"FROM", &Post::from},     {"GOTO", &Post::gotos},
@@ -241,8 +234,7 @@ bool Post::statement(const ClStatement& statement) {
     }
     if (arc_ && handler != &Post::gotos)
         throw ClError(record_.major + " comes between the circle and the GOTO of the arc's end");
-    if (handler != &Post::partno && handler != &Post::pprint && handler != &Post::insert)
-        parse_values(record_);
+    parse_values(record_);
     (this->*handler)(record_);
     return !finished_;
 }
@@ -256,10 +248,6 @@ void Post::finish_without_fini(std::int64_t line) {
 
 void Post::partno(const ClRecord& r) {
     if (!free_text(r).empty()) program_.line(comment(free_text(r)));
-}
-
-void Post::pprint(const ClRecord& r) {
-    partno(r);
 }
 
 void Post::insert(const ClRecord& r) {
@@ -388,8 +376,7 @@ Tip Post::tip_of(const ClRecord& r) {
                       std::to_string(r.values.size()) + " values");
     if (r.values.size() == 6) {
         cl_axis_ = {number_at(r, 3), number_at(r, 4), number_at(r, 5)};
-        const double length =
-            std::sqrt(cl_axis_.x * cl_axis_.x + cl_axis_.y * cl_axis_.y + cl_axis_.z * cl_axis_.z);
+        const double length = norm(cl_axis_);
         if (length >= 1e-9 && std::fabs(length - 1.0) > 1e-4) {
             warn("the tool axis is not a unit vector: normalised");
             cl_axis_ = times(cl_axis_, 1 / length);
@@ -547,7 +534,7 @@ void Post::end_program() {
 
 MachinePosition Post::position_of(Tip& target) const {
     Vector& axis = target.axis;
-    const double length = std::sqrt(axis.x * axis.x + axis.y * axis.y + axis.z * axis.z);
+    const double length = norm(axis);
     if (length < 1e-9) throw ClError("the tool axis 0, 0, 0 has no direction");
     axis = times(axis, 1 / length);
     const HeadAngles previous_angles = position_ ? position_->angles : HeadAngles{};
@@ -561,10 +548,15 @@ void Post::write_block() {
     words_.clear();
 }
 
-void Post::write_feed_mode(FeedMode mode) {
-    if (mode != written_.feed_mode)
-        words_.push_back(mode == FeedMode::inverse_time ? "G93" : "G94");
-    written_.feed_mode = mode;
+// The words an arc or a hole begins with: cutter compensation that waits for the next move,
+// the plane and the feed per minute where they change.
+void Post::start_feed_block(int plane) {
+    words_.assign(next_move_words_.begin(), next_move_words_.end());
+    next_move_words_.clear();
+    if (plane != written_.plane) words_.push_back("G" + std::to_string(plane));
+    written_.plane = plane;
+    if (written_.feed_mode != FeedMode::per_minute) words_.push_back("G94");
+    written_.feed_mode = FeedMode::per_minute;
 }
 
 void Post::move_to(Tip target, bool rapid) {
@@ -645,11 +637,7 @@ void Post::arc_to(const Tip& end) {
     if (!feed_) throw ClError("no feed rate for this cutting move: FEDRAT is missing");
     const int d = length_decimals();
 
-    words_.assign(next_move_words_.begin(), next_move_words_.end());
-    next_move_words_.clear();
-    if (arc.plane != written_.plane) words_.push_back("G" + std::to_string(arc.plane));
-    written_.plane = arc.plane;
-    write_feed_mode(FeedMode::per_minute);
+    start_feed_block(arc.plane);
     words_.push_back(arc.clockwise ? "G2" : "G3");
     // Both axes of the plane always, so a full circle reads as one; the third on a helix.
     const std::pair<char, double> axes[] = {
@@ -700,11 +688,7 @@ void Post::drill(Tip hole) {
         written_.motion = Motion::rapid;
     }
     cycle_started_ = true;
-    words_.assign(next_move_words_.begin(), next_move_words_.end());
-    next_move_words_.clear();
-    if (written_.plane != 17) words_.push_back("G17");
-    written_.plane = 17;
-    write_feed_mode(FeedMode::per_minute);
+    start_feed_block(17);
     words_.push_back(std::string(cycle.g_code));
     words_.push_back(retract_level ? "G98" : "G99");
     MachinePosition to = *position_;
@@ -724,9 +708,8 @@ void Post::drill(Tip hole) {
 
     const double cutting = (cycle.clearance + cycle.depth) * cl_factor_;
     const bool feeds_out = cycle.g_code == "G84" || cycle.g_code == "G85";
-    result_.machining_minutes +=
-        cutting * (feeds_out ? 2 : 1) / *feed +
-        (position_ ? move_distance(*position_, to) : 0) / settings_.rapid_feed;
+    result_.machining_minutes += cutting * (feeds_out ? 2 : 1) / *feed +
+                                 move_distance(*position_, to) / settings_.rapid_feed;
     ++result_.feed_moves;
     tip_ = hole;
     tip_->point.z = to.pivot.z - lift;
@@ -792,7 +775,6 @@ PostResult post_process(std::istream& cl, std::ostream& nc_program, std::ostream
             list_output();
         }
         if (!finished) {
-            result.line_count = reader.line_count();
             post.finish_without_fini(reader.line_count() + 1);
             list_output();
         }
