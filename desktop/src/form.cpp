@@ -1,7 +1,5 @@
 #include "desktop/form.h"
 
-#include "desktop/win32.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
