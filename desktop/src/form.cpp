@@ -309,6 +309,11 @@ Form::Placed& Form::find(std::wstring_view name) {
     return const_cast<Placed&>(std::as_const(*this).find(name));
 }
 
+const Form::Placed* Form::find(int id) const {
+    const auto index = static_cast<std::size_t>(id - first_control_id);
+    return index < controls_.size() ? &controls_[index] : nullptr;
+}
+
 HWND Form::control(std::wstring_view name) const {
     return find(name).handle;
 }
@@ -492,10 +497,9 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
         const int id = LOWORD(wparam);
         const WORD notification = HIWORD(wparam);
-        const std::size_t index = static_cast<std::size_t>(id - first_control_id);
-        const Kind kind = index < controls_.size() ? controls_[index].row->kind : Kind::label;
-        if (notification == BN_CLICKED && kind == Kind::option_button) {
-            option_clicked(controls_[index]);
+        const Placed* clicked = find(id);
+        if (notification == BN_CLICKED && clicked && clicked->row->kind == Kind::option_button) {
+            option_clicked(*clicked);
             return 0;
         }
         // Enter reaches the window as IDOK (there is no default button): on a focused push
@@ -503,9 +507,9 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         if (id == IDOK && notification == 0) {
             const HWND focused = GetFocus();
             const int focused_id = GetDlgCtrlID(focused);
-            const auto focused_index = static_cast<std::size_t>(focused_id - first_control_id);
-            if (GetParent(focused) == window_ && focused_index < controls_.size() &&
-                controls_[focused_index].row->kind == Kind::command_button)
+            const Placed* button = find(focused_id);
+            if (GetParent(focused) == window_ && button &&
+                button->row->kind == Kind::command_button)
                 run_command(focused_id, BN_CLICKED);
             return 0;
         }
