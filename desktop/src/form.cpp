@@ -129,8 +129,6 @@ Form::Form(const FormDesign& design)
 Form::~Form() {
     ends_program_ = false; // destroyed by its owner, not closed by the user
     if (window_) DestroyWindow(window_);
-    for (auto& [key, font] : fonts_)
-        DeleteObject(font);
 }
 
 void Form::create_controls() {
@@ -225,7 +223,7 @@ HFONT Form::font(const Font& font) {
     std::wstring key(font.face);
     key += L'|' + std::to_wstring(font.points) + L'|' + std::to_wstring(font.bold) + L'|' +
            std::to_wstring(font.underline) + L'|' + std::to_wstring(dpi_);
-    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second.get();
     LOGFONTW description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72.0));
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
@@ -234,13 +232,13 @@ HFONT Form::font(const Font& font) {
     description.lfQuality = CLEARTYPE_QUALITY;
     font.face.copy(description.lfFaceName, LF_FACESIZE - 1);
     const HFONT made = CreateFontIndirectW(&description);
-    fonts_.emplace(std::move(key), made);
+    fonts_.emplace(std::move(key), FontObject(made));
     return made;
 }
 
 void Form::apply_dpi(int dpi) {
     dpi_ = dpi;
-    auto old_fonts = std::move(fonts_);
+    auto old_fonts = std::move(fonts_); // freed once every control has its new font
     fonts_.clear();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
     for (const Placed& placed : controls_) {
@@ -248,8 +246,6 @@ void Form::apply_dpi(int dpi) {
                      reinterpret_cast<WPARAM>(font(font_of(*placed.row))), TRUE);
         place(placed);
     }
-    for (auto& [key, font] : old_fonts)
-        DeleteObject(font);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

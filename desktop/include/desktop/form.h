@@ -176,7 +176,7 @@ private:
     bool ends_program_ = true;
     std::vector<Placed> controls_;
     std::vector<Line> lines_;
-    std::map<std::wstring, HFONT, std::less<>> fonts_;
+    std::map<std::wstring, FontObject, std::less<>> fonts_;
     std::map<std::pair<int, WORD>, std::function<void()>> commands_;
     std::map<UINT, MessageHandler> messages_;
     MessageBoxFunction message_box_;
