@@ -43,8 +43,8 @@ endfunction()
 # runtime libraries, about half of the .exe. Debug builds keep them.
 set(NCT_STRIP_RELEASE $<$<CONFIG:Release,MinSizeRel>:-s>)
 
-# nct_program(NAME RC_FILE SOURCES... LIBS...): a deliverable Windows program, one
-# self-contained .exe with the toolkit's manifest, version and icon resources.
+# nct_program(NAME DESCRIPTION ... ICON ... SOURCES... LIBS...): a deliverable Windows
+# program, one self-contained .exe with the toolkit's manifest, version and icon resources.
 function(nct_program name)
     cmake_parse_arguments(ARG "" "DESCRIPTION;ICON" "SOURCES;LIBS" ${ARGN})
     set(NCT_PROGRAM_NAME ${name})
@@ -61,7 +61,8 @@ endfunction()
 # nct_calculator(NAME PROGRAM ... DESCRIPTION ... ICON ...): a calculator folder, laid out as
 # every calculator is: core/NAME.cpp, the portable commands, tested by
 # tests/NAME_core_test.cpp; win/NAME_window.cpp, the window, tested by
-# tests/NAME_window_test.cpp against tests/NAME_window.controls; main.cpp, the program PROGRAM with the icon assets/icons/ICON.
+# tests/NAME_window_test.cpp against tests/NAME_window.controls; main.cpp, the program
+# PROGRAM with the icon assets/icons/ICON.
 function(nct_calculator name)
     cmake_parse_arguments(ARG "" "PROGRAM;DESCRIPTION;ICON" "" ${ARGN})
     add_library(${name}_core STATIC core/${name}.cpp)

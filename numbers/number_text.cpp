@@ -12,8 +12,12 @@ namespace numbers {
 namespace {
 
 // Non-breaking spaces come with values pasted from spreadsheets and documents.
-bool is_blank(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\u00A0' || c == L'\u2007' || c == L'\u202F';
+constexpr std::wstring_view blanks = L" \t\u00A0\u2007\u202F";
+
+std::wstring_view trimmed(std::wstring_view text) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 // So does the typographic minus sign.
@@ -32,10 +36,7 @@ bool may_appear_in_number(wchar_t c, wchar_t separator) {
 } // namespace
 
 std::optional<double> number_from_text(std::wstring_view text, wchar_t decimal_separator) {
-    while (!text.empty() && is_blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back()))
-        text.remove_suffix(1);
+    text = trimmed(text);
     if (text.empty()) return std::nullopt;
 
     std::string narrow;
@@ -60,10 +61,7 @@ std::optional<double> number_from_text(std::wstring_view text, wchar_t decimal_s
 }
 
 NotANumber why_not_a_number(std::wstring_view text, wchar_t decimal_separator) {
-    while (!text.empty() && is_blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back()))
-        text.remove_suffix(1);
+    text = trimmed(text);
     if (text.empty()) return NotANumber::empty;
     // A number from_chars refuses only for its size has the shape
     // [sign]digits[.digits][e[sign]digits].

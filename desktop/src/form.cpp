@@ -1,7 +1,5 @@
 #include "desktop/form.h"
 
-#include "desktop/win32.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
@@ -131,8 +129,6 @@ Form::Form(const FormDesign& design)
 Form::~Form() {
     ends_program_ = false; // destroyed by its owner, not closed by the user
     if (window_) DestroyWindow(window_);
-    for (auto& [key, font] : fonts_)
-        DeleteObject(font);
 }
 
 void Form::create_controls() {
@@ -227,7 +223,7 @@ HFONT Form::font(const Font& font) {
     std::wstring key(font.face);
     key += L'|' + std::to_wstring(font.points) + L'|' + std::to_wstring(font.bold) + L'|' +
            std::to_wstring(font.underline) + L'|' + std::to_wstring(dpi_);
-    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second.get();
     LOGFONTW description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72.0));
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
@@ -236,13 +232,13 @@ HFONT Form::font(const Font& font) {
     description.lfQuality = CLEARTYPE_QUALITY;
     font.face.copy(description.lfFaceName, LF_FACESIZE - 1);
     const HFONT made = CreateFontIndirectW(&description);
-    fonts_.emplace(std::move(key), made);
+    fonts_.emplace(std::move(key), FontObject(made));
     return made;
 }
 
 void Form::apply_dpi(int dpi) {
     dpi_ = dpi;
-    auto old_fonts = std::move(fonts_);
+    auto old_fonts = std::move(fonts_); // freed once every control has its new font
     fonts_.clear();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font(design_.font)), FALSE);
     for (const Placed& placed : controls_) {
@@ -250,8 +246,6 @@ void Form::apply_dpi(int dpi) {
                      reinterpret_cast<WPARAM>(font(font_of(*placed.row))), TRUE);
         place(placed);
     }
-    for (auto& [key, font] : old_fonts)
-        DeleteObject(font);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -309,6 +303,11 @@ const Form::Placed& Form::find(std::wstring_view name) const {
 
 Form::Placed& Form::find(std::wstring_view name) {
     return const_cast<Placed&>(std::as_const(*this).find(name));
+}
+
+const Form::Placed* Form::find(int id) const {
+    const auto index = static_cast<std::size_t>(id - first_control_id);
+    return index < controls_.size() ? &controls_[index] : nullptr;
 }
 
 HWND Form::control(std::wstring_view name) const {
@@ -494,10 +493,9 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
         const int id = LOWORD(wparam);
         const WORD notification = HIWORD(wparam);
-        const std::size_t index = static_cast<std::size_t>(id - first_control_id);
-        const Kind kind = index < controls_.size() ? controls_[index].row->kind : Kind::label;
-        if (notification == BN_CLICKED && kind == Kind::option_button) {
-            option_clicked(controls_[index]);
+        const Placed* clicked = find(id);
+        if (notification == BN_CLICKED && clicked && clicked->row->kind == Kind::option_button) {
+            option_clicked(*clicked);
             return 0;
         }
         // Enter reaches the window as IDOK (there is no default button): on a focused push
@@ -505,9 +503,9 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         if (id == IDOK && notification == 0) {
             const HWND focused = GetFocus();
             const int focused_id = GetDlgCtrlID(focused);
-            const auto focused_index = static_cast<std::size_t>(focused_id - first_control_id);
-            if (GetParent(focused) == window_ && focused_index < controls_.size() &&
-                controls_[focused_index].row->kind == Kind::command_button)
+            const Placed* button = find(focused_id);
+            if (GetParent(focused) == window_ && button &&
+                button->row->kind == Kind::command_button)
                 run_command(focused_id, BN_CLICKED);
             return 0;
         }

@@ -58,8 +58,7 @@ std::wstring system_message(DWORD error) {
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
     LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
+    text.erase(text.find_last_not_of(L"\r\n ") + 1); // all of it when that is all: npos + 1 is 0
     if (text.empty()) text = L"System error " + std::to_wstring(error) + L".";
     return text;
 }

@@ -74,12 +74,13 @@ inline HWND tool_tips(const Form& form) {
 // The tool-tip text a form shows for one of its controls; empty when it has none. A frame's
 // tip is a rectangle of the window, known by the frame's ID.
 inline std::wstring tool_tip_of(const Form& form, HWND control) {
+    const HWND tips = tool_tips(form);
     wchar_t text[512]{};
     TTTOOLINFOW tool{sizeof tool, 0, form.window(), reinterpret_cast<UINT_PTR>(control)};
     tool.lpszText = text;
-    SendMessageW(tool_tips(form), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
-    if (!text[0]) SendMessageW(tool_tips(form), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    if (!text[0]) SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     return text;
 }
 

@@ -15,6 +15,9 @@ using numbers::Message;
 using numbers::Outcome;
 using numbers::Writes;
 
+// The title of the message for an empty field.
+constexpr std::wstring_view missing_value_title = L"Value missing";
+
 constexpr double scale = 10000;     // four decimals for every result
 constexpr double feed_scale = 1000; // but three for the feed
 

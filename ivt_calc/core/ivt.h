@@ -13,8 +13,6 @@ namespace ivt_calc {
 
 // The window's caption and the title of the messages of a computation.
 inline constexpr std::wstring_view title = L"Inverse Time Feed";
-// The title of the message for an empty field.
-inline constexpr std::wstring_view missing_value_title = L"Value missing";
 
 // The axis the rotary angle turns about (the option chosen in the window); none when no
 // option is chosen.

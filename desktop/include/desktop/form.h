@@ -158,6 +158,7 @@ private:
     HFONT font(const Font& font);
     const Placed& find(std::wstring_view name) const;
     Placed& find(std::wstring_view name);
+    const Placed* find(int id) const; // nullptr for an ID that is not the form's
     void select_option(const Placed& chosen);
     void set_option_tab_stops();
     void place_frame_tip(HWND frame, const Control& row, const RECT& pixels);
@@ -175,7 +176,7 @@ private:
     bool ends_program_ = true;
     std::vector<Placed> controls_;
     std::vector<Line> lines_;
-    std::map<std::wstring, HFONT, std::less<>> fonts_;
+    std::map<std::wstring, FontObject, std::less<>> fonts_;
     std::map<std::pair<int, WORD>, std::function<void()>> commands_;
     std::map<UINT, MessageHandler> messages_;
     MessageBoxFunction message_box_;
