@@ -8,8 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const int choice = size > 0 ? data[0] : 0;
-    mill5x::MachineSettings s;
-    if (choice & 1) s.units = mill5x::Units::inch;
+    machine::Settings s;
+    if (choice & 1) s.units = machine::Units::inch;
     if (choice & 2) s.block_number_step = 1000;
     if (choice & 4) s.inverse_time = false;
     if (choice & 8) s.b_min = 0, s.c_min = -10, s.c_max = 10;

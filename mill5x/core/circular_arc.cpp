@@ -1,0 +1,83 @@
+#include "circular_arc.h"
+
+#include "cl_reader/error.h"
+#include "nc_format.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace mill5x {
+
+namespace {
+
+constexpr double axis_tolerance = 1e-6;
+
+// In-plane coordinates (u, v) turning counter-clockwise seen from +n, and n itself.
+struct PlaneCoordinates {
+    double u, v, n;
+};
+
+PlaneCoordinates in_plane(const Vector& p, int plane) {
+    switch (plane) {
+    case 18:
+        return {p.z, p.x, p.y};
+    case 19:
+        return {p.y, p.z, p.x};
+    default:
+        return {p.x, p.y, p.z};
+    }
+}
+
+std::string where(const Vector& p) {
+    return nc_address('X', p.x, 4) + " " + nc_address('Y', p.y, 4) + " " + nc_address('Z', p.z, 4);
+}
+
+} // namespace
+
+ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, double tolerance) {
+    const Vector& a = circle.axis;
+    const double length = norm(a);
+    ArcMove move;
+    double along = 0;
+    if (std::hypot(a.x, a.y) < axis_tolerance * length) {
+        move.plane = 17, along = a.z;
+    } else if (std::hypot(a.z, a.x) < axis_tolerance * length) {
+        move.plane = 18, along = a.y;
+    } else if (std::hypot(a.y, a.z) < axis_tolerance * length) {
+        move.plane = 19, along = a.x;
+    } else {
+        throw cl::Error("the arc's axis is not along X, Y or Z: no G17, G18 or G19 plane holds it");
+    }
+    move.clockwise = along < 0;
+
+    const PlaneCoordinates s = in_plane(start, move.plane), e = in_plane(end, move.plane),
+                           c = in_plane(circle.centre, move.plane);
+    const auto off_circle = [&](const PlaneCoordinates& p) {
+        return std::fabs(std::hypot(p.u - c.u, p.v - c.v) - circle.radius);
+    };
+    const auto refuse = [&](const char* which, const Vector& point, double off) {
+        throw cl::Error("the arc's " + std::string(which) + " " + where(point) + " is " +
+                      nc_address(' ', off, 4).substr(1) + " off its circle (centre " +
+                      where(circle.centre) + ", radius " +
+                      nc_address(' ', circle.radius, 4).substr(1) + ")");
+    };
+    if (const double off = off_circle(s); off > tolerance) refuse("start", start, off);
+    if (const double off = off_circle(e); off > tolerance) refuse("end", end, off);
+
+    constexpr double turn = 2 * std::numbers::pi;
+    double sweep = 0;
+    if (std::hypot(e.u - s.u, e.v - s.v) <= tolerance) {
+        sweep = turn;
+    } else {
+        sweep = std::atan2(e.v - c.v, e.u - c.u) - std::atan2(s.v - c.v, s.u - c.u);
+        if (move.clockwise) sweep = -sweep;
+        sweep = std::fmod(sweep + 2 * turn, turn);
+    }
+    move.centre_offset = {circle.centre.x - start.x, circle.centre.y - start.y,
+                          circle.centre.z - start.z};
+    move.length = std::hypot(sweep * circle.radius, e.n - s.n);
+    return move;
+}
+
+} // namespace mill5x

@@ -1,0 +1,33 @@
+#pragma once
+// A circular arc as a control takes it (G2/G3 with the centre as I, J, K from the start).
+//
+// The CL file gives the circle (centre, axis, radius); the tool moves counter-clockwise about
+// the axis by the right-hand rule. The axis must lie along X, Y or Z: it picks the plane
+// G17 (XY), G18 (ZX) or G19 (YZ), and G3 is counter-clockwise seen from the positive side of
+// that axis, so an axis along +Z gives G3 and one along -Z gives G2. A change along the axis
+// makes a helix. An end at the start (within the tolerance) is a full circle.
+
+#include "geometry/vector.h"
+
+namespace mill5x {
+
+using geometry::Vector;
+
+struct Circle {
+    Vector centre;
+    Vector axis;
+    double radius = 0;
+};
+
+struct ArcMove {
+    int plane = 17;         // 17, 18 or 19
+    bool clockwise = false; // G2, else G3
+    Vector centre_offset;   // centre minus start; only the two in-plane parts are written
+    double length = 0;      // along the arc, helix included
+};
+
+// Throws cl::Error for an axis that is not along X, Y or Z, or a start or end that lies more
+// than tolerance off the circle.
+ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, double tolerance);
+
+} // namespace mill5x
