@@ -26,6 +26,12 @@ std::optional<double> nearest_turn(double angle, double target, double low, doub
     return best;
 }
 
+Vector head_axis(double b_degrees, double c_degrees) {
+    const double b = b_degrees / degrees_per_radian, c = c_degrees / degrees_per_radian;
+    const double sin_b = std::sin(b);
+    return {sin_b * std::cos(c), sin_b * std::sin(c), std::cos(b)};
+}
+
 } // namespace
 
 std::optional<HeadAngles> head_angles(const Vector& axis, const HeadAngles& previous,
@@ -56,18 +62,50 @@ Vector pivot_point(const Vector& tip, const Vector& axis, double tool_length,
     return {length * axis.x + tip.x, length * axis.y + tip.y, length * axis.z + tip.z};
 }
 
-double move_distance(const MachinePosition& from, const MachinePosition& to) {
-    const Vector& p = from.pivot;
-    const Vector& q = to.pivot;
-    const auto arc = [](double degrees, double from_radius, double to_radius) {
-        return degrees / 360.0 * ((to_radius + from_radius) * std::numbers::pi);
-    };
-    const double b_arc =
-        arc(to.angles.b - from.angles.b, std::hypot(p.x, p.z), std::hypot(q.x, q.z));
-    const double c_arc =
-        arc(to.angles.c - from.angles.c, std::hypot(p.x, p.y), std::hypot(q.x, q.y));
-    const double dx = q.x - p.x, dy = q.y - p.y, dz = q.z - p.z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz + b_arc * b_arc + c_arc * c_arc);
+Kinematics::Kinematics(const Settings& settings) : settings_(settings) {}
+
+ToolPose Kinematics::forward(const Axes& axes, double tool_length) const {
+    const Vector axis = head_axis(axes.b, axes.c);
+    return {geometry::minus(axes.linear, geometry::times(axis, arm(tool_length))), axis};
+}
+
+std::optional<Axes> Kinematics::inverse(const ToolPose& pose, const Axes& previous,
+                                        double tool_length) const {
+    const auto angles =
+        head_angles(pose.axis, {previous.b, previous.c},
+                    {settings_.b_min, settings_.b_max, settings_.c_min, settings_.c_max});
+    if (!angles) return std::nullopt;
+    Axes axes;
+    axes.b = angles->b;
+    axes.c = angles->c;
+    axes.linear = pivot_point(pose.tip, pose.axis, tool_length, settings_.pivot_distance);
+    return axes;
+}
+
+Axes Kinematics::place(const Vector& tip, const Axes& rotary, double tool_length) const {
+    Axes axes = rotary;
+    axes.linear = pivot_point(tip, head_axis(rotary.b, rotary.c), tool_length,
+                              settings_.pivot_distance);
+    return axes;
+}
+
+// The tip is the pivot, which moves linearly, less arm times the tool axis a(B, C). So it
+// strays from its chord as a does from the chord of a, by at most arm |a''| / 8 for angles
+// that move linearly (in radians: B by dB, C by dC). With |da/dB| = 1, |da/dC| = sin B and
+// the second derivatives bounded by 1, |cos B| and sin B:
+// |a''| <= dB^2 + 2 |dB dC| + dC^2 max(sin B).
+double Kinematics::straying_bound(const Axes& from, const Axes& to, double tool_length) const {
+    const double db = std::fabs(to.b - from.b) / degrees_per_radian;
+    const double dc = std::fabs(to.c - from.c) / degrees_per_radian;
+    if (db == 0 && dc == 0) return 0;
+    // Through B0 |B| takes every value from 0 up.
+    const double low = from.b * to.b < 0 ? 0 : std::min(std::fabs(from.b), std::fabs(to.b));
+    const double high = std::max(std::fabs(from.b), std::fabs(to.b));
+    const bool passes_90 = low <= 90 && high >= 90;
+    const double sin_b = passes_90 ? 1.0 : std::max(std::sin(low / degrees_per_radian),
+                                                    std::sin(high / degrees_per_radian));
+    const double curvature = db * db + 2 * db * dc + dc * dc * sin_b;
+    return std::fabs(arm(tool_length)) * curvature / 8;
 }
 
 } // namespace machine

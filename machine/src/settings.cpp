@@ -1,6 +1,5 @@
 #include "machine/settings.h"
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -25,6 +24,12 @@ std::string upper(std::string_view text) {
     return result;
 }
 
+std::string shortest(double value) {
+    char digits[32];
+    return std::string(
+        digits, std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr);
+}
+
 struct Entry {
     int line;
     std::string key;
@@ -37,11 +42,18 @@ double number(const Entry& entry, double low, double high) {
     const char* last = first + entry.value.size();
     const auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc() || end != last || !std::isfinite(value) || value < low || value > high)
-        throw SettingsError(entry.line, entry.key + " must be a number from " +
-                                            std::to_string(static_cast<long>(low)) + " to " +
-                                            std::to_string(static_cast<long>(high)) + ", not '" +
-                                            entry.value + "'");
+        throw SettingsError(entry.line, entry.key + " must be a number from " + shortest(low) +
+                                            " to " + shortest(high) + ", not '" + entry.value +
+                                            "'");
     return value;
+}
+
+int whole_number(const Entry& entry, double low, double high) {
+    const double value = number(entry, low, high);
+    if (value != std::floor(value))
+        throw SettingsError(entry.line,
+                            entry.key + " must be a whole number, not '" + entry.value + "'");
+    return static_cast<int>(value);
 }
 
 bool yes_no(const Entry& entry) {
@@ -50,10 +62,49 @@ bool yes_no(const Entry& entry) {
     throw SettingsError(entry.line, entry.key + " must be YES or NO, not '" + entry.value + "'");
 }
 
+// A block of NC words: letters each followed by a number, as the control reads them.
+std::string nc_words(const Entry& entry) {
+    bool letter_expected = true, fine = !entry.value.empty();
+    for (char c : entry.value) {
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            letter_expected = false;
+        } else if (c == ' ') {
+            fine = fine && !letter_expected;
+            letter_expected = true;
+        } else if (letter_expected || !(std::isdigit(static_cast<unsigned char>(c)) ||
+                                        c == '.' || c == '-' || c == '+')) {
+            fine = false;
+        }
+    }
+    if (!fine || std::isalpha(static_cast<unsigned char>(entry.value.back())))
+        throw SettingsError(entry.line, entry.key + " must be NC words such as G53 Z0., not '" +
+                                            entry.value + "'");
+    return entry.value;
+}
+
 using Setter = std::function<void(Settings&, const Entry&)>;
+
+Setter length(double Settings::*field, double low, double high) {
+    return [=](Settings& s, const Entry& e) { s.*field = number(e, low, high); };
+}
+Setter limit(std::optional<double> Travel::*side, Travel Settings::*axis) {
+    return [=](Settings& s, const Entry& e) { s.*axis.*side = number(e, -1e5, 1e5); };
+}
+Setter tolerance(std::optional<double> Settings::*field) {
+    return [=](Settings& s, const Entry& e) { s.*field = number(e, 1e-6, 10); };
+}
+Setter switched(bool Settings::*field) {
+    return [=](Settings& s, const Entry& e) { s.*field = yes_no(e); };
+}
 
 const std::map<std::string, Setter>& setters() {
     static const std::map<std::string, Setter> table = {
+        {"KINEMATICS",
+         [](Settings& s, const Entry& e) {
+             if (e.value != kind_name(Kind::head_bc))
+                 throw SettingsError(e.line, "KINEMATICS must be HEAD_BC, not '" + e.value + "'");
+             s.kinematics = Kind::head_bc;
+         }},
         {"UNITS",
          [](Settings& s, const Entry& e) {
              if (e.value == "MM")
@@ -63,33 +114,57 @@ const std::map<std::string, Setter>& setters() {
              else
                  throw SettingsError(e.line, "UNITS must be MM or INCH, not '" + e.value + "'");
          }},
-        {"RAPID_FEED",
-         [](Settings& s, const Entry& e) { s.rapid_feed = number(e, 1, 1e6); }},
-        {"MAX_FEED", [](Settings& s, const Entry& e) { s.max_feed = number(e, 1, 1e6); }},
-        {"MAX_SPINDLE",
-         [](Settings& s, const Entry& e) { s.max_spindle = number(e, 1, 1e6); }},
-        {"PIVOT_DISTANCE",
-         [](Settings& s, const Entry& e) { s.pivot_distance = number(e, -1e5, 1e5); }},
-        {"TOOL_LENGTH",
-         [](Settings& s, const Entry& e) { s.tool_length = number(e, 0, 1e5); }},
-        {"B_MIN", [](Settings& s, const Entry& e) { s.b_min = number(e, -180, 180); }},
-        {"B_MAX", [](Settings& s, const Entry& e) { s.b_max = number(e, -180, 180); }},
-        {"C_MIN", [](Settings& s, const Entry& e) { s.c_min = number(e, -99999, 99999); }},
-        {"C_MAX", [](Settings& s, const Entry& e) { s.c_max = number(e, -99999, 99999); }},
-        {"INVERSE_TIME", [](Settings& s, const Entry& e) { s.inverse_time = yes_no(e); }},
-        {"BLOCK_NUMBERS",
+        {"RAPID_FEED", length(&Settings::rapid_feed, 1, 1e6)},
+        {"MAX_FEED", length(&Settings::max_feed, 1, 1e6)},
+        {"MAX_SPINDLE", length(&Settings::max_spindle, 1, 1e6)},
+        {"B_MAX_SPEED", length(&Settings::b_max_speed, 1, 1e6)},
+        {"C_MAX_SPEED", length(&Settings::c_max_speed, 1, 1e6)},
+        {"PIVOT_DISTANCE", length(&Settings::pivot_distance, -1e5, 1e5)},
+        {"TOOL_LENGTH", length(&Settings::tool_length, 0, 1e5)},
+        {"B_MIN", length(&Settings::b_min, -180, 180)},
+        {"B_MAX", length(&Settings::b_max, -180, 180)},
+        {"C_MIN", length(&Settings::c_min, -99999, 99999)},
+        {"C_MAX", length(&Settings::c_max, -99999, 99999)},
+        {"X_MIN", limit(&Travel::min, &Settings::x)},
+        {"X_MAX", limit(&Travel::max, &Settings::x)},
+        {"Y_MIN", limit(&Travel::min, &Settings::y)},
+        {"Y_MAX", limit(&Travel::max, &Settings::y)},
+        {"Z_MIN", limit(&Travel::min, &Settings::z)},
+        {"Z_MAX", limit(&Travel::max, &Settings::z)},
+        {"INVERSE_TIME", switched(&Settings::inverse_time)},
+        {"LINEAR_TOLERANCE", tolerance(&Settings::linear_tolerance)},
+        {"CHECK", switched(&Settings::check)},
+        {"CHECK_TOLERANCE", tolerance(&Settings::check_tolerance)},
+        {"CHECK_ANGLE", length(&Settings::check_angle, 1e-6, 10)},
+        {"PROGRAM_NUMBER",
+         [](Settings& s, const Entry& e) { s.program_number = whole_number(e, 1, 9999); }},
+        {"WORK_OFFSET",
          [](Settings& s, const Entry& e) {
-             const double step = number(e, 0, 1000);
-             if (step != std::floor(step))
+             if (e.value.size() != 3 || e.value[0] != 'G' || e.value[1] != '5' ||
+                 e.value[2] < '4' || e.value[2] > '9')
                  throw SettingsError(e.line,
-                                     "BLOCK_NUMBERS must be a whole number, not '" + e.value + "'");
-             s.block_number_step = static_cast<int>(step);
+                                     "WORK_OFFSET must be G54 to G59, not '" + e.value + "'");
+             s.work_offset = 50 + (e.value[2] - '0');
          }},
+        {"RETRACT", [](Settings& s, const Entry& e) { s.retract = nc_words(e); }},
+        {"RIGID_TAPPING", switched(&Settings::rigid_tapping)},
+        {"BLOCK_NUMBERS",
+         [](Settings& s, const Entry& e) { s.block_number_step = whole_number(e, 0, 1000); }},
     };
     return table;
 }
 
+void check_order(const std::optional<double>& low, const std::optional<double>& high,
+                 const char* low_key, const char* high_key) {
+    if (low && high && *low > *high)
+        throw SettingsError(0, std::string(low_key) + " is greater than " + high_key);
+}
+
 } // namespace
+
+std::string_view kind_name(Kind) {
+    return "HEAD_BC";
+}
 
 Settings read_settings(std::string_view text) {
     Settings settings;
@@ -118,8 +193,11 @@ Settings read_settings(std::string_view text) {
             throw SettingsError(line_number, entry.key + " is given twice");
         setter->second(settings, entry);
     }
-    if (settings.b_min > settings.b_max) throw SettingsError(0, "B_MIN is greater than B_MAX");
-    if (settings.c_min > settings.c_max) throw SettingsError(0, "C_MIN is greater than C_MAX");
+    check_order(settings.b_min, settings.b_max, "B_MIN", "B_MAX");
+    check_order(settings.c_min, settings.c_max, "C_MIN", "C_MAX");
+    check_order(settings.x.min, settings.x.max, "X_MIN", "X_MAX");
+    check_order(settings.y.min, settings.y.max, "Y_MIN", "Y_MAX");
+    check_order(settings.z.min, settings.z.max, "Z_MIN", "Z_MAX");
     return settings;
 }
 

@@ -47,13 +47,47 @@ TEST(PivotPoint, IsTheTranslationCalculatorsProgramPoint) {
     EXPECT_DOUBLE_EQ(p.z, 15.429882);
 }
 
-TEST(MoveDistance, AddsTheArcOfEachRotaryAxis) {
-    // X 10, Z 0 turning a quarter about Y: an arc of 15.70795 there, 5 pi here.
-    EXPECT_NEAR(move_distance({{10, 0, 0}, {0, 0}}, {{10, 0, 0}, {90, 0}}), 5 * std::numbers::pi,
-                1e-12);
-    // C turns about Z, so its radius comes from X and Y: 3-4-5 gives radius 5.
-    EXPECT_NEAR(move_distance({{3, 4, 0}, {0, 0}}, {{3, 4, 0}, {0, -180}}), 5 * std::numbers::pi,
-                1e-12);
+// B30 C90 points the tool along (0, sin 30, cos 30); the pivot lies 150 (tool 50, pivot
+// distance 100) up that axis from the tip.
+TEST(HeadBc, ForwardAndInverseMeetAtATiltedAxis) {
+    const Kinematics head(Settings{.pivot_distance = 100});
+    const ToolPose pose{{10, 0, 0}, {0, 0.5, std::sqrt(0.75)}};
+    const auto axes = head.inverse(pose, {}, 50);
+    ASSERT_TRUE(axes);
+    EXPECT_NEAR(axes->b, 30, 1e-12);
+    EXPECT_NEAR(axes->c, 90, 1e-12);
+    EXPECT_NEAR(axes->linear.y, 75, 1e-12);
+    EXPECT_NEAR(axes->linear.z, 150 * std::sqrt(0.75), 1e-12);
+    const ToolPose back = head.forward(*axes, 50);
+    EXPECT_NEAR(geometry::distance(back.tip, pose.tip), 0, 1e-12);
+    EXPECT_NEAR(geometry::distance(back.axis, pose.axis), 0, 1e-12);
+}
+
+// The bound holds over moves that tilt, turn or both, and is not loose by more than the
+// sin B it takes at its worst.
+TEST(HeadBc, TheTipStraysNoFartherThanTheBound) {
+    const Kinematics head(Settings{.pivot_distance = 150, .c_min = -9999, .c_max = 9999});
+    const Axes moves[][2] = {
+        {{.b = 10}, {.linear = {5, 5, 0}, .b = 10, .c = 22.5}}, // a swarf corner
+        {{.b = -20}, {.b = 40}},                                // a tilt through B0
+        {{.b = 80, .c = 10}, {.linear = {10, 0, 0}, .b = 100, .c = 70}},
+    };
+    for (const auto& [from, to] : moves) {
+        const ToolPose start = head.forward(from, 90), end = head.forward(to, 90);
+        double worst = 0;
+        for (int i = 1; i < 100; ++i) {
+            Axes at = to;
+            const double t = i / 100.0;
+            at.linear = geometry::lerp(from.linear, to.linear, t);
+            at.b = from.b + (to.b - from.b) * t;
+            at.c = from.c + (to.c - from.c) * t;
+            worst = std::max(worst, geometry::distance_to_segment(head.forward(at, 90).tip,
+                                                                  start.tip, end.tip));
+        }
+        const double bound = head.straying_bound(from, to, 90);
+        EXPECT_LE(worst, bound) << from.b << " " << to.b;
+        EXPECT_GT(worst, bound / 4) << from.b << " " << to.b;
+    }
 }
 
 } // namespace

@@ -10,8 +10,11 @@ namespace {
 // The shipped table is read in the job test.
 TEST(Settings, KeysInAnyCaseWithCommentsAndCrLf) {
     const Settings s = read_settings("units = inch # the NC program in inches\r\n\r\n"
-                                            "  Inverse_Time=no\r\nblock_numbers = 0\r\n");
-    EXPECT_TRUE(s.units == Units::inch && !s.inverse_time && s.block_number_step == 0);
+                                     "  Inverse_Time=no\r\nblock_numbers = 0\r\n"
+                                     "retract = g91 g28 z0\r\nwork_offset = g55\r\n");
+    EXPECT_TRUE(s.units == Units::inch && !s.inverse_time && s.block_number_step == 0 &&
+                s.retract == "G91 G28 Z0" && s.work_offset == 55);
+    EXPECT_EQ(s.linear_tolerance_or_default(), 0.0004); // inches, when not given
 }
 
 TEST(Settings, FaultsNameTheLineAndTheKey) {
@@ -25,6 +28,11 @@ TEST(Settings, FaultsNameTheLineAndTheKey) {
         {"B_MIN = 0\nB_MIN = 0", 2, "B_MIN is given twice"},
         {"PIVOT_DISTANCE 150", 1, "expected KEY = value, not 'PIVOT_DISTANCE 150'"},
         {"B_MIN = 10\nB_MAX = 0", 0, "B_MIN is greater than B_MAX"},
+        {"Z_MIN = 10\nZ_MAX = 0", 0, "Z_MIN is greater than Z_MAX"},
+        {"WORK_OFFSET = G60", 1, "WORK_OFFSET must be G54 to G59, not 'G60'"},
+        {"RETRACT = G53 Z", 1, "RETRACT must be NC words such as G53 Z0., not 'G53 Z'"},
+        {"CHECK_TOLERANCE = 0", 1, "CHECK_TOLERANCE must be a number from 0.000001 to 10, not '0'"},
+        {"KINEMATICS = TABLE", 1, "KINEMATICS must be HEAD_BC, not 'TABLE'"},
     };
     for (const auto& [text, line, message] : cases) {
         try {

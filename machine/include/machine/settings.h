@@ -1,8 +1,9 @@
 #pragma once
-// The machine settings of MILL5X, read from MILL5X.pptable in the program's folder: one
+// A machine's settings file (NAME.pptable beside the post-processor NAME.exe): one
 // "KEY = value" a line, "#" starts a comment, keys in any letter case, every key optional
 // (the defaults below), each key at most once.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,19 +11,50 @@
 namespace machine {
 
 enum class Units { millimetre, inch };
+enum class Kind { head_bc };
+
+// A travel limit of one axis; a key left out leaves that side open.
+struct Travel {
+    std::optional<double> min, max;
+};
 
 struct Settings {
+    Kind kinematics = Kind::head_bc; // KINEMATICS: HEAD_BC
     Units units = Units::millimetre;  // UNITS: MM or INCH, the units of the NC program
     double rapid_feed = 15000;        // RAPID_FEED: rapid traverse, units/min (time estimate)
     double max_feed = 8000;           // MAX_FEED: highest cutting feed, units/min
     double max_spindle = 12000;       // MAX_SPINDLE: highest spindle speed, rpm
+    double b_max_speed = 5400;        // B_MAX_SPEED: degrees per minute
+    double c_max_speed = 10800;       // C_MAX_SPEED: degrees per minute
     double pivot_distance = 0;        // PIVOT_DISTANCE: spindle face to the head's pivot point
-    double tool_length = 0;           // TOOL_LENGTH: used until LOADTL gives a LENGTH
+    double tool_length = 0;           // TOOL_LENGTH: used until a tool load gives a LENGTH
     double b_min = -110, b_max = 110; // B_MIN, B_MAX: tilt limits, degrees
     double c_min = -360, c_max = 360; // C_MIN, C_MAX: turn limits, degrees
+    Travel x, y, z;                   // X_MIN, X_MAX, ...: shown beside the program's extents
     bool inverse_time = true;         // INVERSE_TIME: YES puts multi-axis feed moves in G93
+    // LINEAR_TOLERANCE: how far the tool tip may leave the CL path between two positions
+    // (intermediate points are inserted until it does not); CHECK_TOLERANCE and
+    // CHECK_ANGLE: how far it may be from a CL position, and its axis from the CL's (degrees).
+    // Unset: 0.01 mm and 0.005 mm (0.0004 and 0.0002 inch), 0.01 degrees.
+    std::optional<double> linear_tolerance, check_tolerance;
+    double check_angle = 0.01;
+    bool check = true;                // CHECK: YES reads the NC program back and checks it
+    int program_number = 1000;        // PROGRAM_NUMBER: the O number
+    int work_offset = 54;             // WORK_OFFSET: G54 to G59
+    std::string retract = "G53 Z0.";  // RETRACT: the block that lifts the tool clear
+    bool rigid_tapping = false;       // RIGID_TAPPING: YES writes M29 before tapping
     int block_number_step = 10;       // BLOCK_NUMBERS: N-number step, 0 for none
+
+    double linear_tolerance_or_default() const {
+        return linear_tolerance.value_or(units == Units::inch ? 0.0004 : 0.01);
+    }
+    double check_tolerance_or_default() const {
+        return check_tolerance.value_or(units == Units::inch ? 0.0002 : 0.005);
+    }
 };
+
+// The name a kind has in the settings file and the NC program's comments: "HEAD_BC".
+std::string_view kind_name(Kind kind);
 
 class SettingsError : public std::runtime_error {
 public:
