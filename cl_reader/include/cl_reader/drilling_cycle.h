@@ -1,30 +1,49 @@
 #pragma once
-// A drilling cycle as CYCLE gives it:
-//   CYCLE/type, depth, MMPM|IPM, feed, clearance        (the classic order)
-//   CYCLE/type, DEPTH, d, FEDRAT, f, CLEAR, c, RETRCT, r, STEP, s   (words in any order)
-// type DRILL (G81), DEEP (G83, pecks of STEP), TAP (G84) or BORE (G85). Depth and clearance
-// are measured along the tool axis from the point of each following GOTO (the top of the
-// hole); RETRCT is the height above it the tool returns to between holes (G98), without it
-// the tool returns to the clearance (G99). FEDRAT gives the feed in CL units, MMPM and IPM
-// in theirs; without one, the feed of the last FEDRAT holds.
+// A drilling cycle as CAM systems write it, in the classic order or with named words:
+//   CYCLE/type, depth, MMPM|IPM|MMPR|IPR, feed, clearance [, retract]
+//   CYCLE/type, DEPTH, d, CLEAR, c, RETRCT, r, STEP, s, FEDRAT, f, ...
+//   CYCLE/type, FEDTO, -d, RAPTO, c, RTRCTO, AUTO|r, STEP|INCR, s, DWELL, t, MMPM, f, ...
+//   CYCLE/OFF    CYCLE/ON (the last cycle again)
+// type: DRILL, DEEP (pecks of STEP), BRKCHP (chip-breaking pecks), TAP, BORE or REAM. All
+// distances are along the tool axis from the point of each following GOTO, the top of the
+// hole: the depth to feed to (FEDTO gives it negative, below the point), the clearance the
+// tool rapids to (RAPTO, CLEAR). Between holes the tool returns to the clearance, unless
+// RETRCT names a height above the point to return to, RTRCTO,AUTO the height it came from,
+// or RTRCTO a distance, which then is the clearance. A feed without a unit word (FEDRAT) is
+// in CL units per minute; without any, the last FEDRAT holds.
 
 #include "cl_reader/record.h"
-#include "cl_reader/feed_units.h"
+#include "cl_reader/units.h"
 
 #include <optional>
-#include <string_view>
 
 namespace cl {
 
-struct DrillingCycle {
-    std::string_view g_code; // G81, G83, G84 or G85
-    double depth = 0, clearance = 0;
-    std::optional<double> retract, step; // CL units, like depth and clearance
-    std::optional<double> feed;          // machine units per minute
+enum class CycleType { drill, deep, chip_break, tap, bore, ream };
+
+enum class CycleReturn {
+    to_clearance, // between holes to the clearance
+    to_height,    // to the retract height (RETRCT)
+    to_start,     // to the height the tool came from (RTRCTO, AUTO)
 };
 
-// The cycle of a CYCLE record, or nothing for CYCLE/OFF. Throws Error for a missing or
-// wrong value.
-std::optional<DrillingCycle> read_cycle(const Record& record, const FeedUnits& units);
+struct DrillingCycle {
+    CycleType type = CycleType::drill;
+    double depth = 0, clearance = 0; // CL units
+    CycleReturn return_to = CycleReturn::to_clearance;
+    double retract = 0;         // to_height: the height above the point, CL units
+    std::optional<double> step; // the peck of DEEP and BRKCHP, CL units
+    std::optional<double> dwell;
+    std::optional<Feed> feed;
+};
+
+struct CycleCommand {
+    enum class Kind { start, off, on };
+    Kind kind = Kind::start;
+    DrillingCycle cycle; // start
+};
+
+// Throws cl::Error for a missing, contradicting or unknown value.
+CycleCommand read_cycle(const Record& record);
 
 } // namespace cl
