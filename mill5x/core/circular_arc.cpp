@@ -77,7 +77,27 @@ ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, d
     move.centre_offset = {circle.centre.x - start.x, circle.centre.y - start.y,
                           circle.centre.z - start.z};
     move.length = std::hypot(sweep * circle.radius, e.n - s.n);
+    move.sweep = sweep;
     return move;
+}
+
+Vector arc_point(const Vector& start, const Vector& end, const Circle& circle,
+                 const ArcMove& move, double t) {
+    const PlaneCoordinates s = in_plane(start, move.plane), e = in_plane(end, move.plane),
+                           c = in_plane(circle.centre, move.plane);
+    const double angle = std::atan2(s.v - c.v, s.u - c.u) +
+                         (move.clockwise ? -1 : 1) * move.sweep * t;
+    const double radius = std::hypot(s.u - c.u, s.v - c.v);
+    const PlaneCoordinates p{c.u + radius * std::cos(angle), c.v + radius * std::sin(angle),
+                             s.n + (e.n - s.n) * t};
+    switch (move.plane) {
+    case 18:
+        return {p.v, p.n, p.u};
+    case 19:
+        return {p.n, p.u, p.v};
+    default:
+        return {p.u, p.v, p.n};
+    }
 }
 
 } // namespace mill5x

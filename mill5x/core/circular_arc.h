@@ -7,27 +7,27 @@
 // that axis, so an axis along +Z gives G3 and one along -Z gives G2. A change along the axis
 // makes a helix. An end at the start (within the tolerance) is a full circle.
 
-#include "geometry/vector.h"
+#include "cl_reader/tool_path.h"
 
 namespace mill5x {
 
+using cl::Circle;
 using geometry::Vector;
-
-struct Circle {
-    Vector centre;
-    Vector axis;
-    double radius = 0;
-};
 
 struct ArcMove {
     int plane = 17;         // 17, 18 or 19
     bool clockwise = false; // G2, else G3
     Vector centre_offset;   // centre minus start; only the two in-plane parts are written
     double length = 0;      // along the arc, helix included
+    double sweep = 0;       // radians turned, greater than 0
 };
 
 // Throws cl::Error for an axis that is not along X, Y or Z, or a start or end that lies more
 // than tolerance off the circle.
 ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, double tolerance);
+
+// The point a fraction t of the way along the arc from start to end.
+Vector arc_point(const Vector& start, const Vector& end, const Circle& circle,
+                 const ArcMove& move, double t);
 
 } // namespace mill5x

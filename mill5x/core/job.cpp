@@ -13,6 +13,7 @@ namespace mill5x {
 
 using machine::read_settings;
 
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -60,6 +61,7 @@ public:
     }
     std::ofstream& stream() { return file_; }
     const fs::path& path() const { return path_; }
+    const fs::path& temporary() const { return temporary_; }
     bool close() {
         file_.close();
         return !file_.fail();
@@ -90,7 +92,7 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
         // The status tells the user in the workbench's list; the caller shows it as well.
         // Without a base name there is no status file to name.
         if (!base_name.empty()) write_file(status_path, failure_report(cl_name, reason));
-        return JobOutcome{false, reason};
+        return JobOutcome{false, false, reason};
     };
     std::error_code error;
     if (fs::is_directory(cl_path, error))
@@ -111,19 +113,37 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
     if (!fs::is_regular_file(cl_path, error) || !cl)
         return fail("cannot read the CL file " + cl_name);
 
-    PendingOutput nc(output(cl_path, base_name, ".NC1")),
+    // The body of the NC program is written first; its head is known at the end.
+    const fs::path program = output(cl_path, base_name, ".NC1");
+    fs::path failed_program = program;
+    failed_program += ".FAILED";
+    PendingOutput body(output(cl_path, base_name, ".NC1.body")),
         listing(output(cl_path, base_name, ".NCL")), status(status_path);
-    const PostResult result =
-        post_process(cl, nc.stream(), listing.stream(), settings, display(cl_path.filename()));
-    if (cl.bad()) return {true, "cannot read the CL file " + cl_name + " to its end"};
-    const std::string status_text = status_report(result, cl_name, display(nc.path().filename()));
+    const std::string settings_name = display(settings_path.filename());
+    const PostRun result =
+        post_process(cl, body.stream(), listing.stream(), settings,
+                     {display(cl_path.filename()), settings_name});
+    if (cl.bad()) return {true, false, "cannot read the CL file " + cl_name + " to its end"};
+    if (!body.close()) return {true, false, "cannot write " + display(program)};
+
+    PendingOutput nc(result.failed() ? failed_program : program);
+    nc.stream().write(result.nc_head.data(), static_cast<std::streamsize>(result.nc_head.size()));
+    std::ifstream body_text(body.temporary(), std::ios::binary);
+    nc.stream() << body_text.rdbuf();
+    body_text.close();
+
+    const std::string status_text =
+        status_report(result, settings,
+                      {cl_name, display(nc.path().filename()), settings_name});
     status.stream().write(status_text.data(), static_cast<std::streamsize>(status_text.size()));
     // The status last: whoever waits for it finds the other two in place.
     for (PendingOutput* file : {&nc, &listing, &status})
-        if (!file->close()) return {true, "cannot write " + display(file->path())};
+        if (!file->close()) return {true, false, "cannot write " + display(file->path())};
     for (PendingOutput* file : {&nc, &listing, &status})
-        if (!file->put_in_place()) return {true, "cannot write " + display(file->path())};
-    return {true, {}};
+        if (!file->put_in_place()) return {true, false, "cannot write " + display(file->path())};
+    // Only the program of this run stays beside the CL file.
+    fs::remove(result.failed() ? program : failed_program, error);
+    return {true, !result.failed(), {}};
 }
 
 } // namespace mill5x

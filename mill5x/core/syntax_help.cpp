@@ -17,34 +17,14 @@ constexpr std::array words{
                         "A remark for the operator: it becomes a comment of the NC program."},
     MajorWord{"INSERT", "INSERT/text\n\n"
                         "Writes the text into the NC program as it stands, unnumbered."},
+    MajorWord{"CUTTER", "CUTTER/d, ...\n\nThe cutter's sizes: a comment of the NC program."},
+    MajorWord{"TOOL PATH", "TOOL PATH/name, ...\n\nAn operation's start: a comment of the NC "
+                           "program."},
+    MajorWord{"TLDATA", "TLDATA/...\n\nThe tool's data: a comment of the NC program. The "
+                        "tool length comes from the tool load."},
     MajorWord{"UNITS", "UNITS/MM\nUNITS/INCHES\n\n"
                        "The units of the CL values that follow. They are converted to the "
-                       "machine's units (UNITS in MILL5X.pptable)."},
-    MajorWord{"LOADTL", "LOADTL/tool\nLOADTL/tool, LENGTH, length\n\n"
-                        "Changes to the tool (T.. M6). The length, tip to spindle face, moves "
-                        "every programmed point to the head's pivot point; without LENGTH the "
-                        "TOOL_LENGTH of MILL5X.pptable is used."},
-    MajorWord{"LOAD", "LOAD/TOOL, tool\nLOAD/TOOL, tool, LENGTH, length\n\nThe same as LOADTL."},
-    MajorWord{"SPINDL", "SPINDL/speed\nSPINDL/RPM, speed, CLW\nSPINDL/speed, CCLW\n"
-                        "SPINDL/OFF\nSPINDL/ON\n\n"
-                        "Starts the spindle clockwise (M3) or counter-clockwise (M4) at the "
-                        "speed in rpm, stops it (M5), or starts it again as it last ran."},
-    MajorWord{"COOLNT", "COOLNT/ON\nCOOLNT/FLOOD\nCOOLNT/MIST\nCOOLNT/OFF\n\n"
-                        "Flood coolant (M8), mist (M7) or off (M9)."},
-    MajorWord{"FEDRAT", "FEDRAT/feed\nFEDRAT/feed, MMPM\nFEDRAT/feed, IPM\n\n"
-                        "The cutting feed in units per minute (in CL units, or as MMPM or IPM "
-                        "says). Multi-axis moves use it for their inverse-time number."},
-    MajorWord{"RAPID", "RAPID\n\nThe next move is a rapid move (G0)."},
-    MajorWord{"FROM", "FROM/x, y, z\nFROM/x, y, z, i, j, k\n\n"
-                      "The start point of the tool tip (and tool axis). It is output as a "
-                      "rapid move, so the machine starts where the CL file says."},
-    MajorWord{"GOTO", "GOTO/x, y, z\nGOTO/x, y, z, i, j, k\n\n"
-                      "Moves the tool tip to x, y, z; i, j, k is the tool axis (a direction from "
-                      "the tip towards the spindle), kept from the last move when left out. The "
-                      "block holds the pivot point and the head angles B (tilt about Y) and C "
-                      "(turn about Z)."},
-    MajorWord{"GODLTA", "GODLTA/dx, dy, dz\nGODLTA/d\n\n"
-                        "Moves the tool tip by dx, dy, dz, or by d along the tool axis."},
+                       "machine's units (UNITS in the settings)."},
     MajorWord{"MULTAX", "MULTAX/ON\nMULTAX/OFF\n\n"
                         "Whether the GOTO records carry a tool axis. With MULTAX/OFF the tool "
                         "axis is set back to vertical (0, 0, 1)."},
@@ -54,6 +34,55 @@ constexpr std::array words{
                       "are turned and moved into the machine's; the tool axis is the "
                       "operation's Z until a GOTO gives one. Refused when the head cannot reach "
                       "that Z direction."},
+    MajorWord{"LOADTL", "LOADTL/tool\nLOADTL/tool, LENGTH, length, ADJUST, register\n\n"
+                        "Changes the tool: spindle and coolant off (M5, M9), the settings' "
+                        "RETRACT (G53 Z0.), T.. M6, and a comment with the tool's length and "
+                        "register (H). The length, tip to spindle face, moves every programmed "
+                        "point to the head's pivot point; without LENGTH the TOOL_LENGTH of the "
+                        "settings is used. The next move comes from above: the rotary axes turn, "
+                        "X and Y move over the point, then Z comes down. Other minor words are "
+                        "passed by with a warning."},
+    MajorWord{"LOAD", "LOAD/TOOL, tool\nLOAD/TOOL, tool, ADJUST, register, LENGTH, length\n\n"
+                      "The same as LOADTL."},
+    MajorWord{"SELECT", "SELECT/TOOL, tool\n\nNames the next tool, so that the machine makes "
+                        "it ready: T.. without M6."},
+    MajorWord{"SPINDL", "SPINDL/speed\nSPINDL/RPM, speed, CLW, RANGE, r\nSPINDL/speed, CCLW\n"
+                        "SPINDL/OFF\nSPINDL/ON\n\n"
+                        "Starts the spindle clockwise (M3) or counter-clockwise (M4) at the "
+                        "speed in rpm, stops it (M5), or starts it again as it last ran. RANGE "
+                        "1 to 4 (or LOW, MEDIUM, HIGH) is the gear range M41 to M44."},
+    MajorWord{"COOLNT", "COOLNT/ON\nCOOLNT/FLOOD\nCOOLNT/MIST\nCOOLNT/THRU\nCOOLNT/OFF\n\n"
+                        "Flood coolant (M8), mist (M7), through the spindle (M88) or off (M9). "
+                        "Another word is passed by with a warning."},
+    MajorWord{"DELAY", "DELAY/seconds\n\nA dwell: G4 with P in milliseconds."},
+    MajorWord{"OPSTOP", "OPSTOP\n\nOptional stop (M1)."},
+    MajorWord{"STOP", "STOP\n\nProgram stop (M0)."},
+    MajorWord{"END", "END\n\nEnds the NC program: spindle and coolant off, the settings' "
+                     "RETRACT, the rotary axes back to zero, M30."},
+    MajorWord{"FINI", "FINI\n\nThe last record of the CL file. Without END before it, FINI "
+                      "ends the NC program as END does. A file without FINI is ended as if it "
+                      "had one, with a warning."},
+    MajorWord{"FEDRAT", "FEDRAT/feed\nFEDRAT/feed, MMPM\nFEDRAT/IPM, feed\nFEDRAT/feed, MMPR\n\n"
+                        "The cutting feed of the tool tip in units per minute (CL units, or as "
+                        "MMPM or IPM says), or per revolution of the spindle (MMPR, IPR). A "
+                        "multi-axis move takes the time the tip needs along the CL path at this "
+                        "feed (G93, F = 1 / minutes), unless the rotary axes' highest speeds "
+                        "or MAX_FEED need longer."},
+    MajorWord{"RAPID", "RAPID\n\nThe next move is a rapid move (G0)."},
+    MajorWord{"FROM", "FROM/x, y, z\nFROM/x, y, z, i, j, k\n\n"
+                      "The start point of the tool tip (and tool axis). It is output as a "
+                      "rapid move, so the machine starts where the CL file says."},
+    MajorWord{"GOTO", "GOTO/x, y, z\nGOTO/x, y, z, i, j, k\n\n"
+                      "Moves the tool tip to x, y, z; i, j, k is the tool axis (a direction from "
+                      "the tip towards the spindle), kept from the last move when left out. The "
+                      "block holds the pivot point and the head angles B (tilt about Y) and C "
+                      "(turn about Z). Where the head's turn would take the tip farther from "
+                      "the straight path than LINEAR_TOLERANCE, points are inserted."},
+    MajorWord{"GODLTA", "GODLTA/dx, dy, dz\nGODLTA/d\n\n"
+                        "Moves the tool tip by dx, dy, dz, or by d along the tool axis."},
+    MajorWord{"CUTCOM", "CUTCOM/LEFT\nCUTCOM/RIGHT, offset\nCUTCOM/OFF\n\n"
+                        "Cutter radius compensation left (G41), right (G42) or off (G40), with "
+                        "the offset number as D, written with the next move."},
     MajorWord{"CIRCLE", "CIRCLE/x, y, z, i, j, k, r\nGOTO/x, y, z\n\n"
                         "An arc about the centre x, y, z and the axis i, j, k (along X, Y or Z) "
                         "with radius r, counter-clockwise about the axis, to the point of the "
@@ -63,24 +92,21 @@ constexpr std::array words{
                         "(0.0002 inch) off the circle stops the run."},
     MajorWord{"MOVARC", "MOVARC/x, y, z, i, j, k, r\nGOTO/x, y, z\n\nThe same as CIRCLE."},
     MajorWord{"CYCLE", "CYCLE/DRILL, depth, MMPM, feed, clearance\n"
-                       "CYCLE/DEEP, DEPTH, d, FEDRAT, f, CLEAR, c, STEP, s\n"
-                       "CYCLE/TAP, ...\nCYCLE/BORE, ..., RETRCT, r\nCYCLE/OFF\n\n"
-                       "Drills at each following GOTO, the top of the hole: G81 (DRILL), G83 "
-                       "(DEEP, pecks of STEP), G84 (TAP) or G85 (BORE), depth and clearance "
-                       "along the tool axis, which must be vertical. The tool returns to the "
-                       "clearance (G99), or with RETRCT to that height (G98). FEDRAT gives the "
-                       "feed in CL units, MMPM or IPM in theirs; without one the last FEDRAT "
-                       "holds. CYCLE/OFF ends it (G80)."},
-    MajorWord{"CUTCOM", "CUTCOM/LEFT\nCUTCOM/RIGHT, offset\nCUTCOM/OFF\n\n"
-                        "Cutter radius compensation left (G41), right (G42) or off (G40), with "
-                        "the offset number as D, written with the next move."},
-    MajorWord{"DELAY", "DELAY/seconds\n\nA dwell: G4 with P in milliseconds."},
-    MajorWord{"OPSTOP", "OPSTOP\n\nOptional stop (M1)."},
-    MajorWord{"STOP", "STOP\n\nProgram stop (M0)."},
-    MajorWord{"END", "END\n\nEnds the NC program: spindle and coolant off, M30."},
-    MajorWord{"FINI", "FINI\n\nThe last record of the CL file. Without END before it, FINI "
-                      "ends the NC program as END does. A file without FINI is ended as if it "
-                      "had one, with a warning."},
+                       "CYCLE/DEEP, DEPTH, d, STEP, s, CLEAR, c, RETRCT, r, FEDRAT, f\n"
+                       "CYCLE/DRILL, RAPTO, c, FEDTO, -d, RTRCTO, AUTO, MMPM, f\n"
+                       "CYCLE/BRKCHP|TAP|BORE|REAM, ..., DWELL, t, INCR, s\n"
+                       "CYCLE/OFF\nCYCLE/ON\n\n"
+                       "Drills at each following GOTO, the top of the hole: G81 (DRILL; G82 "
+                       "with DWELL), G83 (DEEP) or G73 (BRKCHP) in pecks of STEP or INCR, G84 "
+                       "(TAP; with M29 where RIGID_TAPPING = YES), G85 (BORE, REAM; G89 with "
+                       "DWELL). Depth (FEDTO negative, below the point) and clearance (RAPTO, "
+                       "CLEAR) along the tool axis, which must be vertical. Between holes the "
+                       "tool returns to the clearance (G99), to RETRCT's height or with "
+                       "RTRCTO,AUTO to where it came from (G98); RTRCTO with a distance makes "
+                       "that the clearance. FEDRAT gives the feed in CL units, MMPM, IPM, MMPR "
+                       "or IPR in theirs; without one the last FEDRAT holds. The first hole is "
+                       "written in full, the others as positions. CYCLE/OFF ends it (G80), "
+                       "CYCLE/ON takes the last one up again."},
 };
 
 std::string upper(std::string_view text) {

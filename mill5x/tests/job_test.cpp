@@ -33,19 +33,27 @@ protected:
     const fs::path settings = folder / "MILL5X.pptable";
 };
 
-// The shipped pivot distance 150 and tool length 100 lift Z by 250. The outputs are written
-// beside their places and put there only when all three are whole: a run that cannot write
-// its listing leaves those of the run before.
+// A run that stops keeps its program apart as base.NC1.FAILED and takes away the program of
+// the run before, which no longer belongs to the CL file; a good run puts base.NC1 back.
+// The outputs are written beside their places and put there only when all three are whole:
+// a run that cannot write its listing leaves those of the run before.
 TEST_F(Job, WritesTheProgramListingAndStatusNextToTheClFile) {
+    write("PART.V2.APT", "FEDRAT/100\nFROM/0,0,0\nGOTO/1,0,0\nFINI\n");
+    JobOutcome outcome = run_job(folder / "PART.V2.APT", "PART.V2", settings);
+    EXPECT_TRUE(outcome.complete && outcome.failure.empty()) << outcome.failure;
+    EXPECT_TRUE(read("PART.V2.NC1").ends_with("N90 M30\r\n%\r\n")) << read("PART.V2.NC1");
+
     write("PART.V2.APT", "FROM/0,0,0\nGOTO/1,0,0\nFINI\n");
-    EXPECT_EQ(run_job(folder / "PART.V2.APT", "PART.V2", settings).failure, "");
-    const std::string outputs[] = {read("PART.V2.NC1"), read("PART.V2.NCL"), read("PART.V2.NCS")};
-    EXPECT_EQ(outputs[0], "%\r\n(MILL5X PART.V2.APT)\r\nN10 G90 G94 G17 G21\r\n"
-                          "N20 G0 X0. Y0. Z250. B0. C0.\r\n");
+    outcome = run_job(folder / "PART.V2.APT", "PART.V2", settings);
+    EXPECT_TRUE(outcome.ran && !outcome.complete && outcome.failure.empty());
+    EXPECT_FALSE(fs::exists(folder / "PART.V2.NC1"));
+    const std::string outputs[] = {read("PART.V2.NC1.FAILED"), read("PART.V2.NCL"),
+                                   read("PART.V2.NCS")};
+    EXPECT_TRUE(outputs[0].ends_with("N40 Z250.\r\n")) << outputs[0];
     EXPECT_NE(outputs[1].find("*** error: no feed rate for this cutting move: FEDRAT is missing"),
               std::string::npos);
     EXPECT_NE(outputs[2].find("Result:          STOPPED at CL line 2: the NC program is "
-                              "incomplete\r\nNC program:      PART.V2.NC1\r\n"),
+                              "incomplete\r\nNC program:      PART.V2.NC1.FAILED (kept apart"),
               std::string::npos)
         << outputs[2];
 
@@ -53,9 +61,10 @@ TEST_F(Job, WritesTheProgramListingAndStatusNextToTheClFile) {
     fs::create_directories(folder / "PART.V2.NCL.tmp" / "in the way");
     EXPECT_EQ(run_job(folder / "PART.V2.APT", "PART.V2", settings).failure,
               "cannot write " + (folder / "PART.V2.NCL").string());
-    for (int i = 0; const char* output : {"PART.V2.NC1", "PART.V2.NCL", "PART.V2.NCS"})
+    for (int i = 0; const char* output : {"PART.V2.NC1.FAILED", "PART.V2.NCL", "PART.V2.NCS"})
         EXPECT_EQ(read(output), outputs[i++]) << output;
     EXPECT_FALSE(fs::exists(folder / "PART.V2.NC1.tmp"));
+    EXPECT_FALSE(fs::exists(folder / "PART.V2.NC1.body.tmp"));
 }
 
 // Settings missing or wrong, a CL file missing, or none chosen (the CL path is the folder).

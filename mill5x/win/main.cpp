@@ -1,5 +1,7 @@
-// MILL5X.exe: reads its command line, finds MILL5X.pptable beside itself, and runs the
-// portable post-processor. Failures and the syntax help are message boxes.
+// MILL5X.exe: reads its command line, finds the settings named after itself beside itself
+// (MILL5X.pptable; a copy named MILL2.exe reads MILL2.pptable, so each copy is a machine of
+// its own), and runs the portable post-processor. It ends with 0 only when the NC program is
+// complete and passed its check. Failures to start and the syntax help are message boxes.
 
 #include "invocation.h"
 #include "job.h"
@@ -15,14 +17,14 @@ namespace {
 
 constexpr wchar_t title[] = L"MILL5X";
 
-std::filesystem::path own_folder() {
+std::filesystem::path own_path() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return std::filesystem::path(path).parent_path();
+            return path;
         }
         path.resize(path.size() * 2);
     }
@@ -48,11 +50,10 @@ int run(const mill5x::Invocation& invocation) {
     case Kind::post_process:
         break;
     }
-    const auto outcome =
-        mill5x::run_job(invocation.cl_path, invocation.base_name, own_folder() / L"MILL5X.pptable");
-    if (outcome.failure.empty()) return 0;
-    show(mill5x::widen(outcome.failure), title, MB_OK | MB_ICONERROR);
-    return 1;
+    const auto outcome = mill5x::run_job(invocation.cl_path, invocation.base_name,
+                                         std::filesystem::path(own_path()).replace_extension(L".pptable"));
+    if (!outcome.failure.empty()) show(mill5x::widen(outcome.failure), title, MB_OK | MB_ICONERROR);
+    return outcome.complete ? 0 : 1;
 }
 
 } // namespace

@@ -1,0 +1,287 @@
+// Motion: feeds, rapid and feed moves to the CL file's points, the approach after a tool
+// change, cutter compensation. A feed move whose rotary axes step so far that the tool tip
+// would leave the CL's straight segment is cut into pieces (linearization); its time is the
+// tip's path at the CL feed, unless the rotary axes or the linear feed cannot go that fast.
+
+#include "post.h"
+
+#include "cl_reader/error.h"
+#include "nc_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace mill5x {
+
+namespace {
+
+using geometry::distance;
+
+constexpr int most_pieces = 10000;
+
+machine::Axes between(const machine::Axes& from, const machine::Axes& to, double t) {
+    machine::Axes axes;
+    axes.linear = geometry::lerp(from.linear, to.linear, t);
+    axes.a = from.a + (to.a - from.a) * t;
+    axes.b = from.b + (to.b - from.b) * t;
+    axes.c = from.c + (to.c - from.c) * t;
+    return axes;
+}
+
+} // namespace
+
+double Post::feed_per_minute(const cl::Feed& feed) const {
+    double value = path_.units().feed(feed);
+    if (feed.per_revolution()) {
+        if (!spindle_speed_)
+            throw cl::Error(record_.major + ": a feed per revolution needs the spindle speed: "
+                                            "SPINDL first");
+        value *= *spindle_speed_;
+    }
+    return value;
+}
+
+void Post::fedrat(const cl::Record& r) {
+    double feed = feed_per_minute(cl::read_feed(r));
+    // A feed that the NC program's decimals round to nothing would be written F0.
+    if (nc_address('F', feed, length_decimals()) == "F0.")
+        throw cl::Error("FEDRAT: the feed is too small to be written");
+    if (feed > settings_.max_feed) {
+        warn("FEDRAT: feed limited to MAX_FEED");
+        feed = settings_.max_feed;
+    }
+    feed_ = feed;
+}
+
+void Post::rapid(const cl::Record& r) {
+    if (!r.values.empty()) throw cl::Error("RAPID takes no values");
+    rapid_next_ = true;
+}
+
+void Post::from(const cl::Record& r) {
+    not_in_cycle(r);
+    bool normalised = false;
+    const cl::ToolPosition target = path_.position(r, normalised);
+    if (normalised) warn("the tool axis is not a unit vector: normalised");
+    move_to(target, true);
+}
+
+void Post::gotos(const cl::Record& r) {
+    bool normalised = false;
+    const cl::ToolPosition target = path_.position(r, normalised);
+    if (normalised) warn("the tool axis is not a unit vector: normalised");
+    if (arc_) {
+        arc_to(target);
+    } else if (cycle_) {
+        drill(target);
+    } else {
+        move_to(target, std::exchange(rapid_next_, false));
+    }
+}
+
+void Post::godlta(const cl::Record& r) {
+    not_in_cycle(r);
+    if (!tip_) throw cl::Error("GODLTA needs a known position: FROM or GOTO first");
+    move_to(path_.delta(r, *tip_), std::exchange(rapid_next_, false));
+}
+
+void Post::cutcom(const cl::Record& r) {
+    if (r.values.empty() || !std::holds_alternative<std::string>(r.values[0]))
+        throw cl::Error("CUTCOM takes LEFT, RIGHT or OFF");
+    const std::string& side = std::get<std::string>(r.values[0]);
+    if (side != "LEFT" && side != "RIGHT" && side != "OFF")
+        throw cl::Error("CUTCOM: unknown minor word '" + side + "'");
+    next_move_words_ = {side == "LEFT" ? "G41" : side == "RIGHT" ? "G42" : "G40"};
+    compensating_ = side != "OFF";
+    if (r.values.size() == 1) return;
+    const double offset = cl::number_at(r, 1);
+    if (side == "OFF" || r.values.size() > 2 || offset < 0 || offset > 999 ||
+        offset != std::floor(offset))
+        throw cl::Error("CUTCOM: LEFT or RIGHT may be followed by the offset number (0 to 999) "
+                        "alone");
+    next_move_words_.push_back("D" + std::to_string(static_cast<int>(offset)));
+}
+
+void Post::add_cutter_compensation() {
+    for (const std::string& word : next_move_words_)
+        writer_.word(word);
+    next_move_words_.clear();
+}
+
+machine::Axes Post::axes_for(const cl::ToolPosition& target) const {
+    const auto axes = kinematics_.inverse({target.tip, target.axis},
+                                          position_.value_or(machine::Axes{}), tool_length_);
+    if (!axes) throw cl::Error("the tool axis needs head angles beyond the B or C limits");
+    return *axes;
+}
+
+void Post::rotary_positions(const machine::Axes& axes) {
+    writer_.held(Held::b, 'B', axes.b, angle_decimals);
+    writer_.held(Held::c, 'C', axes.c, angle_decimals);
+}
+
+void Post::positions(const machine::Axes& axes) {
+    const int d = length_decimals();
+    writer_.held(Held::x, 'X', axes.linear.x, d);
+    writer_.held(Held::y, 'Y', axes.linear.y, d);
+    writer_.held(Held::z, 'Z', axes.linear.z, d);
+    rotary_positions(axes);
+}
+
+bool Post::at(const machine::Axes& axes, bool linear_too) const {
+    const int d = length_decimals();
+    return writer_.holds(Held::b, 'B', axes.b, angle_decimals) &&
+           writer_.holds(Held::c, 'C', axes.c, angle_decimals) &&
+           (!linear_too || (writer_.holds(Held::x, 'X', axes.linear.x, d) &&
+                            writer_.holds(Held::y, 'Y', axes.linear.y, d) &&
+                            writer_.holds(Held::z, 'Z', axes.linear.z, d)));
+}
+
+double Post::straying_allowed() const {
+    // Each written position may be off by half its last decimal on each axis, and so may
+    // the angles at the arm's length.
+    const double half_length = 0.5 * std::pow(10.0, -length_decimals());
+    const double half_angle = 0.5 * std::pow(10.0, -angle_decimals) * std::numbers::pi / 180;
+    const double arm = std::fabs(tool_length_ + settings_.pivot_distance);
+    const double rounding = std::sqrt(3.0) * half_length + std::sqrt(2.0) * arm * half_angle;
+    const double tolerance = settings_.linear_tolerance_or_default();
+    return std::max(tolerance - rounding, tolerance / 4);
+}
+
+void Post::move_to(const cl::ToolPosition& target, bool rapid) {
+    const machine::Axes to = axes_for(target);
+    Expectation expected{Expectation::Kind::position, line_, {target.tip, target.axis}};
+    if (approach_next_ || !position_) {
+        if (!rapid && !feed_)
+            throw cl::Error("no feed rate for this cutting move: FEDRAT is missing");
+        approach(to, rapid);
+    } else if (rapid) {
+        if (!at(to)) {
+            writer_.held(Held::motion, "G0");
+            add_cutter_compensation();
+            positions(to);
+            writer_.end_block();
+            ++result_.rapid_moves;
+            add_minutes(distance(position_->linear, to.linear) / settings_.rapid_feed,
+                        &PostResult::rapid_minutes);
+        }
+    } else {
+        feed_move(target, to);
+        expected.from = tip_->tip;
+        expected.feed = *feed_;
+    }
+    expectations_.push_back(expected);
+    tip_ = target;
+    position_ = to;
+}
+
+// From above, after a tool change: the rotary axes turn first, then X and Y move over the
+// point, then the tool comes down in Z (at the feed when the CL file cuts there).
+void Post::approach(const machine::Axes& to, bool rapid_down) {
+    const int d = length_decimals();
+    const bool turns = !at(to, false);
+    const bool over = !writer_.holds(Held::x, 'X', to.linear.x, d) ||
+                      !writer_.holds(Held::y, 'Y', to.linear.y, d);
+    const bool down = !writer_.holds(Held::z, 'Z', to.linear.z, d);
+    // Cutter compensation comes on with the last of them.
+    const int last = down ? 3 : over ? 2 : turns ? 1 : 0;
+    if (turns) {
+        writer_.held(Held::motion, "G0");
+        if (last == 1) add_cutter_compensation();
+        rotary_positions(to);
+        writer_.end_block();
+    }
+    if (over) {
+        writer_.held(Held::motion, "G0");
+        if (last == 2) add_cutter_compensation();
+        writer_.held(Held::x, 'X', to.linear.x, d);
+        writer_.held(Held::y, 'Y', to.linear.y, d);
+        writer_.end_block();
+    }
+    if (down) {
+        if (!rapid_down) writer_.held(Held::feed_mode, "G94");
+        writer_.held(Held::motion, rapid_down ? "G0" : "G1");
+        add_cutter_compensation();
+        writer_.held(Held::z, 'Z', to.linear.z, d);
+        if (!rapid_down) writer_.held(Held::feed, 'F', *feed_, d);
+        writer_.end_block();
+    }
+    if (last > 0) ++(rapid_down ? result_.rapid_moves : result_.feed_moves);
+    approach_next_ = false;
+}
+
+void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
+    if (!feed_) throw cl::Error("no feed rate for this cutting move: FEDRAT is missing");
+    if (at(to)) return; // already there: no block
+    const machine::Axes from = *position_;
+    const geometry::Vector start = tip_->tip;
+    const bool rotary = !at(to, false);
+
+    int pieces = 1;
+    if (rotary) {
+        const double bound = kinematics_.straying_bound(from, to, tool_length_);
+        if (bound > straying_allowed())
+            pieces = static_cast<int>(std::min<double>(
+                most_pieces, std::ceil(std::sqrt(bound / straying_allowed()))));
+    }
+
+    // The tip's path at the CL feed, unless an axis cannot move that fast.
+    double minutes = distance(start, target.tip) / *feed_;
+    if (rotary) {
+        const double turning = std::max(std::fabs(to.b - from.b) / settings_.b_max_speed,
+                                        std::fabs(to.c - from.c) / settings_.c_max_speed);
+        if (turning > minutes) {
+            warn("the rotary axes' highest speeds (B_MAX_SPEED, C_MAX_SPEED) make a move slower "
+                 "than its feed");
+            minutes = turning;
+        }
+        const double linear = distance(from.linear, to.linear) / settings_.max_feed;
+        if (linear > minutes) {
+            warn("MAX_FEED makes a move of the pivot point slower than its feed");
+            minutes = linear;
+        }
+    }
+    const double piece_minutes = minutes / pieces;
+    const bool inverse_time = rotary && settings_.inverse_time;
+    const int d = length_decimals();
+
+    machine::Axes previous = from;
+    for (int piece = 1; piece <= pieces; ++piece) {
+        const double t = static_cast<double>(piece) / pieces;
+        const machine::Axes axes =
+            piece == pieces ? to
+                            : kinematics_.place(geometry::lerp(start, target.tip, t),
+                                                between(from, to, t), tool_length_);
+        if (at(axes)) continue;
+        writer_.held(Held::feed_mode, inverse_time ? "G93" : "G94");
+        writer_.held(Held::motion, "G1");
+        add_cutter_compensation();
+        positions(axes);
+        if (inverse_time) {
+            // An inverse-time number holds for its own block only.
+            writer_.number('F', 1 / piece_minutes, inverse_time_decimals);
+            writer_.forget(Held::feed);
+            if (nc_address('F', 1 / piece_minutes, inverse_time_decimals) == "F0.")
+                throw cl::Error("the move is too long for an inverse-time feed");
+        } else if (rotary) {
+            // Per minute, the control moves the pivot point at F.
+            const double pivot = distance(previous.linear, axes.linear);
+            if (pivot < 1e-9)
+                warn("a move that only turns the head has no feed per minute: F is the CL "
+                     "feed (INVERSE_TIME = YES gives it its time)");
+            writer_.held(Held::feed, 'F', pivot < 1e-9 ? *feed_ : pivot / piece_minutes, d);
+        } else {
+            writer_.held(Held::feed, 'F', *feed_, d);
+        }
+        writer_.end_block();
+        ++(inverse_time ? result_.inverse_time_moves : result_.feed_moves);
+        previous = axes;
+    }
+    add_minutes(minutes,
+                inverse_time ? &PostResult::inverse_time_minutes : &PostResult::feed_minutes);
+    result_.inserted_points += pieces - 1;
+}
+
+} // namespace mill5x

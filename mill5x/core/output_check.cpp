@@ -1,0 +1,199 @@
+#include "output_check.h"
+
+#include "nc_format.h"
+#include "nc_reader/program_notes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace mill5x {
+
+namespace {
+
+using geometry::distance;
+
+constexpr double degrees_per_radian = 180.0 / std::numbers::pi;
+// The tip's feed may differ this much from the CL's, besides what rounding explains.
+constexpr double feed_tolerance = 0.01;
+
+machine::Axes machine_axes(const nc::Axes& axes) {
+    return {{axes[nc::x], axes[nc::y], axes[nc::z]}, axes[nc::a], axes[nc::b], axes[nc::c]};
+}
+
+double angle_between(const geometry::Vector& a, const geometry::Vector& b) {
+    return std::atan2(geometry::norm(geometry::cross(a, b)), geometry::dot(a, b)) *
+           degrees_per_radian;
+}
+
+std::string millimetres(double value) {
+    return nc_address(' ', value, 4).substr(1);
+}
+
+} // namespace
+
+OutputCheck::OutputCheck(const machine::Settings& settings)
+    : settings_(settings), kinematics_(settings),
+      reader_(settings.units == machine::Units::inch ? nc::Units::inch : nc::Units::millimetre),
+      tool_length_(settings.tool_length) {}
+
+std::optional<machine::ToolPose> OutputCheck::pose_at(const nc::Axes& axes,
+                                                      nc::AxisSet known) const {
+    constexpr nc::AxisSet needed = 1u << nc::x | 1u << nc::y | 1u << nc::z | 1u << nc::b |
+                                   1u << nc::c;
+    if ((known & needed) != needed) return std::nullopt;
+    return kinematics_.forward(machine_axes(axes), tool_length_);
+}
+
+void OutputCheck::fail(std::int64_t nc_line, std::int64_t cl_line, const std::string& message) {
+    if (result_.failure) return;
+    result_.failure = Problem{nc_line, message};
+    result_.failure_cl_line = cl_line;
+}
+
+void OutputCheck::read_comments(const nc::Block& block) {
+    for (std::string_view comment : block.comments)
+        if (const auto note = nc::read_tool_length_note(comment);
+            note && reader_.tool() == note->tool)
+            tool_length_ = note->length;
+}
+
+void OutputCheck::compare(const machine::ToolPose& pose, const Expectation& expected,
+                          std::int64_t nc_line) {
+    ++result_.positions;
+    const double off = distance(pose.tip, expected.pose.tip);
+    const double angle = angle_between(pose.axis, expected.pose.axis);
+    if (off > result_.worst_tip || result_.positions == 1) {
+        result_.worst_tip = off;
+        result_.worst_tip_nc_line = nc_line;
+        result_.worst_tip_cl_line = expected.cl_line;
+    }
+    result_.worst_angle = std::max(result_.worst_angle, angle);
+    if (off > settings_.check_tolerance_or_default())
+        fail(nc_line, expected.cl_line,
+             "the tool tip is " + millimetres(off) + " from the CL position");
+    else if (angle > settings_.check_angle)
+        fail(nc_line, expected.cl_line,
+             "the tool axis is " + millimetres(angle) + " degrees off the CL's");
+}
+
+// A feed move on the way to a CL position: the tip must stay within the straight CL segment
+// all along, and move at the CL feed unless an axis's highest speed holds it back.
+void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segment) {
+    const auto start = pose_at(move.start, move.known_start);
+    const auto end = pose_at(move.end, move.known_end);
+    if (!start || !end) return;
+    const double turn = std::fabs(move.end[nc::a] - move.start[nc::a]) +
+                        std::fabs(move.end[nc::b] - move.start[nc::b]) +
+                        std::fabs(move.end[nc::c] - move.start[nc::c]);
+    // Without a turn the tip moves straight; with one, it bends most near the middle.
+    const int samples = turn < 0.5 ? 1 : 1 + 2 * static_cast<int>(std::ceil(turn));
+    double tip_path = 0, worst = 0;
+    geometry::Vector previous = start->tip;
+    for (int i = 1; i <= samples + 1; ++i) {
+        const geometry::Vector tip =
+            i > samples ? end->tip
+                        : kinematics_.forward(machine_axes(nc::point_at(move, i / (samples + 1.0))),
+                                              tool_length_)
+                              .tip;
+        worst = std::max(worst, geometry::distance_to_segment(tip, *segment.from, segment.pose.tip));
+        tip_path += distance(previous, tip);
+        previous = tip;
+    }
+    if (worst > result_.worst_along || result_.worst_along_nc_line == 0) {
+        result_.worst_along = worst;
+        result_.worst_along_nc_line = line_;
+    }
+    if (worst > settings_.linear_tolerance_or_default())
+        fail(line_, segment.cl_line,
+             "the tool tip leaves the CL path by " + millimetres(worst) + " along the move");
+
+    if (segment.feed <= 0 || move.feed <= 0) return;
+    const double pivot_path =
+        distance(machine_axes(move.start).linear, machine_axes(move.end).linear);
+    const bool inverse_time = move.feed_mode == nc::FeedMode::inverse_time;
+    if (!inverse_time && pivot_path < 1e-9) return;
+    const double minutes = inverse_time ? 1 / move.feed : pivot_path / move.feed;
+    const double ratio = tip_path / minutes / segment.feed;
+    // What the written numbers' rounding explains: of F, and of the positions over the path.
+    const double unit = std::pow(10.0, settings_.units == machine::Units::inch ? -4 : -3);
+    const double arm = std::fabs(tool_length_ + settings_.pivot_distance);
+    const double position_rounding = std::sqrt(3.0) * unit + arm * 1e-3 / degrees_per_radian;
+    const double tolerance = feed_tolerance +
+                             0.5 * (inverse_time ? 1e-4 : unit) / move.feed +
+                             (tip_path > 0 ? position_rounding / tip_path : 1);
+    const bool held_back =
+        std::fabs(move.end[nc::b] - move.start[nc::b]) / minutes > 0.99 * settings_.b_max_speed ||
+        std::fabs(move.end[nc::c] - move.start[nc::c]) / minutes > 0.99 * settings_.c_max_speed ||
+        pivot_path / minutes > 0.99 * settings_.max_feed;
+    const double off = ratio < 1 && held_back ? 0 : std::fabs(ratio - 1);
+    if (off > result_.worst_feed || result_.worst_feed_nc_line == 0) {
+        result_.worst_feed = off;
+        result_.worst_feed_nc_line = line_;
+    }
+    if (off > tolerance)
+        fail(line_, segment.cl_line,
+             "the tool tip moves at " + millimetres(ratio * 100) + " % of the CL feed");
+}
+
+void OutputCheck::check(std::string_view lines, const std::vector<Expectation>& expected) {
+    const Expectation* position = nullptr;
+    std::vector<const Expectation*> holes, arcs;
+    for (const Expectation& e : expected) {
+        if (e.kind == Expectation::Kind::position) position = &e;
+        if (e.kind == Expectation::Kind::hole) holes.push_back(&e);
+        if (e.kind == Expectation::Kind::arc_middle) arcs.push_back(&e);
+    }
+    const Expectation* segment = position && position->from ? position : nullptr;
+    std::size_t next_hole = 0, next_arc = 0;
+
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        std::string_view line = lines.substr(0, end);
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+        ++line_;
+        const nc::Block& block = reader_.read(line);
+        read_comments(block);
+        if (!block.move) continue;
+        const nc::Move& move = *block.move;
+        last_move_line_ = line_;
+        if (move.kind == nc::MoveKind::linear && segment) {
+            follow_segment(move, *segment);
+        } else if (move.kind == nc::MoveKind::arc && next_arc < arcs.size()) {
+            const Expectation& middle = *arcs[next_arc++];
+            const auto at = pose_at(nc::point_at(move, 0.5), move.known_end);
+            if (at)
+                compare(*at, middle, line_);
+            else
+                fail(line_, middle.cl_line, "the arc starts from an unknown position");
+        } else if (move.kind == nc::MoveKind::cycle && next_hole < holes.size()) {
+            const Expectation& hole = *holes[next_hole++];
+            nc::Axes bottom = move.end, r_level = move.end;
+            bottom[nc::z] = move.cycle.bottom;
+            r_level[nc::z] = move.cycle.r_level;
+            const auto at_bottom = pose_at(bottom, move.known_end);
+            const auto at_r = pose_at(r_level, move.known_end);
+            if (!at_bottom || !at_r) {
+                fail(line_, hole.cl_line, "the hole is drilled from an unknown position");
+                continue;
+            }
+            compare(*at_bottom, hole, line_);
+            const double r_off = std::fabs(at_r->tip.z - hole.r_level);
+            if (r_off > settings_.check_tolerance_or_default())
+                fail(line_, hole.cl_line,
+                     "the cycle's R level is " + millimetres(r_off) + " from the CL's clearance");
+        }
+    }
+    if (next_hole < holes.size())
+        fail(line_, holes[next_hole]->cl_line, "a hole of the CL file has no drilling cycle");
+    if (next_arc < arcs.size())
+        fail(line_, arcs[next_arc]->cl_line, "an arc of the CL file has no G2 or G3 block");
+    if (!position) return;
+    if (const auto at = pose_at(reader_.position(), reader_.known()))
+        compare(*at, *position, last_move_line_);
+    else
+        fail(last_move_line_, position->cl_line,
+             "the NC program leaves the tool's position unknown");
+}
+
+} // namespace mill5x
