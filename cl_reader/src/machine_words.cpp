@@ -54,10 +54,10 @@ ToolLoad read_tool_load(const Record& r) {
         } else {
             // A word of another system's (a tool's name, a pocket, a holder): its numbers
             // belong to it.
-            std::string passed = *word;
+            std::string passed = "'" + *word;
             for (; at < r.values.size() && !word_at(r, at); ++at)
                 passed += ", " + shortest(std::get<double>(r.values[at]));
-            load.passed_by.push_back(std::move(passed));
+            load.passed_by.push_back(std::move(passed) + "'");
         }
     }
     return load;
