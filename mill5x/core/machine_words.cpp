@@ -50,6 +50,7 @@ void Post::stop_spindle_and_coolant() {
     block({"M5"});
     block({"M9"});
     spindle_on_ = false;
+    coolant_.clear();
 }
 
 // The settings' retract: the axes it names are where the machine puts them, no longer where
@@ -87,6 +88,10 @@ void Post::tool_change(const cl::ToolLoad& load) {
     if (compensating_) block({"G40"});
     compensating_ = false;
     next_move_words_.clear();
+    restart_.clear();
+    if (spindle_on_) restart_.push_back(numbered('S', std::lround(*spindle_speed_)) + " " +
+                                        spindle_direction_);
+    if (!coolant_.empty()) restart_.push_back(coolant_);
     stop_spindle_and_coolant();
     retract();
     tool_length_ = load.length ? path_.units().length(*load.length) : settings_.tool_length;
@@ -113,6 +118,7 @@ void Post::spindl(const cl::Record& r) {
     if (spindle.off) {
         block({"M5"});
         spindle_on_ = false;
+        std::erase_if(restart_, [](const std::string& words) { return words.starts_with('S'); });
         return;
     }
     if (!spindle.speed && !spindle_speed_) throw cl::Error("SPINDL: no speed given yet");
@@ -132,6 +138,7 @@ void Post::spindl(const cl::Record& r) {
     if (spindle.range) block({numbered('M', 40 + *spindle.range)});
     block({numbered('S', std::lround(*spindle_speed_)), spindle_direction_});
     spindle_on_ = true;
+    std::erase_if(restart_, [](const std::string& words) { return words.starts_with('S'); });
 }
 
 void Post::coolnt(const cl::Record& r) {
@@ -142,11 +149,13 @@ void Post::coolnt(const cl::Record& r) {
         return;
     }
     switch (*coolant) {
-    case cl::Coolant::flood: return block({"M8"});
-    case cl::Coolant::mist: return block({"M7"});
-    case cl::Coolant::through_spindle: return block({"M88"});
-    case cl::Coolant::off: return block({"M9"});
+    case cl::Coolant::flood: coolant_ = "M8"; break;
+    case cl::Coolant::mist: coolant_ = "M7"; break;
+    case cl::Coolant::through_spindle: coolant_ = "M88"; break;
+    case cl::Coolant::off: coolant_.clear(); break;
     }
+    block({coolant_.empty() ? "M9" : coolant_});
+    std::erase_if(restart_, [](const std::string& words) { return words.starts_with('M'); });
 }
 
 void Post::delay(const cl::Record& r) {

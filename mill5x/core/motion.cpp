@@ -180,6 +180,15 @@ void Post::move_to(const cl::ToolPosition& target, bool rapid) {
 // From above, after a tool change: the rotary axes turn first, then X and Y move over the
 // point, then the tool comes down in Z (at the feed when the CL file cuts there).
 void Post::approach(const machine::Axes& to, bool rapid_down) {
+    // What ran before the tool change, and the CL file did not start again itself.
+    for (const std::string& words : std::exchange(restart_, {})) {
+        writer_.word(words);
+        writer_.end_block();
+        if (words.starts_with('S'))
+            spindle_on_ = true;
+        else
+            coolant_ = words;
+    }
     const int d = length_decimals();
     const bool turns = !at(to, false);
     const bool over = !writer_.holds(Held::x, 'X', to.linear.x, d) ||

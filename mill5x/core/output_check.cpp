@@ -1,9 +1,9 @@
 #include "output_check.h"
 
-#include "nc_format.h"
 #include "nc_reader/program_notes.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cmath>
 #include <numbers>
 
@@ -26,8 +26,10 @@ double angle_between(const geometry::Vector& a, const geometry::Vector& b) {
            degrees_per_radian;
 }
 
-std::string millimetres(double value) {
-    return nc_address(' ', value, 4).substr(1);
+std::string fixed(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
 }
 
 } // namespace
@@ -35,7 +37,8 @@ std::string millimetres(double value) {
 OutputCheck::OutputCheck(const machine::Settings& settings)
     : settings_(settings), kinematics_(settings),
       reader_(settings.units == machine::Units::inch ? nc::Units::inch : nc::Units::millimetre),
-      tool_length_(settings.tool_length) {}
+      tool_length_(settings.tool_length),
+      unit_(settings.units == machine::Units::inch ? " inch" : " mm") {}
 
 std::optional<machine::ToolPose> OutputCheck::pose_at(const nc::Axes& axes,
                                                       nc::AxisSet known) const {
@@ -71,10 +74,10 @@ void OutputCheck::compare(const machine::ToolPose& pose, const Expectation& expe
     result_.worst_angle = std::max(result_.worst_angle, angle);
     if (off > settings_.check_tolerance_or_default())
         fail(nc_line, expected.cl_line,
-             "the tool tip is " + millimetres(off) + " from the CL position");
+             "the tool tip is " + fixed(off) + unit_ + " from the CL position");
     else if (angle > settings_.check_angle)
         fail(nc_line, expected.cl_line,
-             "the tool axis is " + millimetres(angle) + " degrees off the CL's");
+             "the tool axis is " + fixed(angle) + " degrees off the CL's");
 }
 
 // A feed move on the way to a CL position: the tip must stay within the straight CL segment
@@ -106,7 +109,7 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
     }
     if (worst > settings_.linear_tolerance_or_default())
         fail(line_, segment.cl_line,
-             "the tool tip leaves the CL path by " + millimetres(worst) + " along the move");
+             "the tool tip leaves the CL path by " + fixed(worst) + unit_ + " along the move");
 
     if (segment.feed <= 0 || move.feed <= 0) return;
     const double pivot_path =
@@ -133,7 +136,7 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
     }
     if (off > tolerance)
         fail(line_, segment.cl_line,
-             "the tool tip moves at " + millimetres(ratio * 100) + " % of the CL feed");
+             "the tool tip moves at " + fixed(ratio * 100) + " % of the CL feed");
 }
 
 void OutputCheck::check(std::string_view lines, const std::vector<Expectation>& expected) {
@@ -181,7 +184,7 @@ void OutputCheck::check(std::string_view lines, const std::vector<Expectation>& 
             const double r_off = std::fabs(at_r->tip.z - hole.r_level);
             if (r_off > settings_.check_tolerance_or_default())
                 fail(line_, hole.cl_line,
-                     "the cycle's R level is " + millimetres(r_off) + " from the CL's clearance");
+                     "the cycle's R level is " + fixed(r_off) + unit_ + " from the CL's clearance");
         }
     }
     if (next_hole < holes.size())

@@ -39,6 +39,7 @@ private:
     machine::Kinematics kinematics_;
     nc::Reader reader_;
     double tool_length_;
+    const char* unit_;
     std::int64_t line_ = 0, last_move_line_ = 0;
     CheckResult result_;
 };

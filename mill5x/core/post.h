@@ -136,6 +136,10 @@ private:
     std::optional<double> spindle_speed_;
     std::string spindle_direction_ = "M3";
     bool spindle_on_ = false;
+    std::string coolant_;                   // the coolant's M code while it runs
+    // What a tool change stopped and the CL file has not started again: started again
+    // before the tool comes down.
+    std::vector<std::string> restart_;
     std::optional<cl::Circle> arc_;         // waits for the GOTO of its end
     std::optional<cl::DrillingCycle> cycle_, last_cycle_; // drills at each GOTO
     bool cycle_written_ = false;            // its first hole is written in full

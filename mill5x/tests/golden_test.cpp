@@ -1,0 +1,52 @@
+// The shipped sample CL files post-processed with the shipped settings, against the outputs
+// that were read through by hand once (tests/golden). MILL5X_UPDATE_GOLDEN=1 writes them
+// anew, to be read through again before they are committed.
+
+#include "postprocessor.h"
+#include "status_report.h"
+
+#include "machine/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace mill5x {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string read(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+TEST(Golden, EverySampleGivesItsReviewedProgramAndStatus) {
+    const fs::path samples = MILL5X_SAMPLES_DIR, golden = MILL5X_GOLDEN_DIR;
+    const machine::Settings settings =
+        machine::read_settings(read(samples / "post-processors" / "MILL5X.pptable"));
+    const bool update = std::getenv("MILL5X_UPDATE_GOLDEN") != nullptr;
+    int samples_seen = 0;
+    for (const auto& entry : fs::directory_iterator(samples / "workspace" / "JOBS" / "DEMO")) {
+        if (entry.path().extension() != ".APT") continue;
+        ++samples_seen;
+        const std::string name = entry.path().stem().string();
+        const PostText result = post_process(read(entry.path()), settings, name + ".APT");
+        EXPECT_FALSE(result.failed()) << name;
+        const std::pair<std::string, std::string> outputs[] = {
+            {name + ".NC1", result.nc_program},
+            {name + ".NCS", status_report(result, settings,
+                                          {name + ".APT", name + ".NC1", "MILL5X.pptable"})}};
+        for (const auto& [file, text] : outputs) {
+            if (update) std::ofstream(golden / file, std::ios::binary) << text;
+            EXPECT_EQ(text, read(golden / file)) << file;
+        }
+    }
+    EXPECT_EQ(samples_seen, 4);
+}
+
+} // namespace
+} // namespace mill5x
