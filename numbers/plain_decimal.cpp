@@ -26,7 +26,7 @@ const char* digits_into(const char* at, const char* end, std::uint64_t& mantissa
 
 } // namespace
 
-std::optional<double> plain_decimal(std::string_view text) {
+DecimalPrefix plain_decimal_prefix(std::string_view text) {
     const char* at = text.data();
     const char* const end = at + text.size();
     const bool negative = at < end && *at == '-';
@@ -39,7 +39,7 @@ std::optional<double> plain_decimal(std::string_view text) {
         fraction_end = digits_into(fraction_end + 1, end, mantissa);
     const auto whole_digits = whole_end - unsigned_start;
     const auto decimals = fraction_end == whole_end ? 0 : fraction_end - whole_end - 1;
-    if (fraction_end != end || whole_digits + decimals == 0) return std::nullopt;
+    if (whole_digits + decimals == 0) return {};
 
     double value = 0;
     if (whole_digits + decimals <= safe_digits && mantissa <= exact_integers &&
@@ -47,10 +47,16 @@ std::optional<double> plain_decimal(std::string_view text) {
         value = static_cast<double>(mantissa) / powers_of_ten[decimals];
     } else {
         const auto [stop, error] =
-            std::from_chars(unsigned_start, end, value, std::chars_format::fixed);
-        if (error != std::errc() || stop != end) return std::nullopt;
+            std::from_chars(unsigned_start, fraction_end, value, std::chars_format::fixed);
+        if (error != std::errc() || stop != fraction_end) return {};
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, static_cast<std::size_t>(fraction_end - text.data())};
+}
+
+std::optional<double> plain_decimal(std::string_view text) {
+    const DecimalPrefix number = plain_decimal_prefix(text);
+    if (number.length == 0 || number.length != text.size()) return std::nullopt;
+    return number.value;
 }
 
 } // namespace numbers

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace cl {
 
@@ -13,51 +14,73 @@ bool is_blank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-void blank_control_characters(std::string& line) {
+bool is_control(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+}
+
+// Drops the CRs at the line's end and blanks its control characters; true when the line
+// holds a '$'. Most lines hold neither: a test without a branch a character, which the
+// compiler does many characters at a time, comes first.
+bool clean(std::span<char>& line) {
     while (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    for (char& c : line)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+        line = line.first(line.size() - 1);
+    bool control = false, dollar = false;
+    for (char c : line) {
+        control |= is_control(c);
+        dollar |= c == '$';
+    }
+    if (control)
+        for (char& c : line)
+            if (is_control(c)) c = ' ';
+    return dollar;
 }
 
 } // namespace
 
-StatementReader::StatementReader(std::istream& text) : text_(text), buffer_(1 << 16) {}
+StatementReader::StatementReader(std::istream& text) : text_(text), buffer_(1 << 20) {}
 
-// One line without its LF, cut one character beyond the longest statement (the caller
-// refuses it then, and the rest of the line need not be kept).
-bool StatementReader::read_line(std::string& line) {
-    line.clear();
-    bool any = false;
-    for (;;) {
-        if (position_ == filled_) {
-            text_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-            filled_ = static_cast<std::size_t>(text_.gcount());
-            position_ = 0;
-            if (filled_ == 0) return any;
-        }
-        any = true;
-        const char* start = buffer_.data() + position_;
-        const std::size_t available = filled_ - position_;
-        const char* end = static_cast<const char*>(std::memchr(start, '\n', available));
-        const std::size_t length = end ? static_cast<std::size_t>(end - start) : available;
-        const std::size_t room =
-            max_statement_length + 1 - std::min(line.size(), max_statement_length + 1);
-        line.append(start, std::min(length, room));
-        position_ += length + (end ? 1 : 0);
-        if (end) return true;
+bool StatementReader::fill() {
+    text_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    filled_ = static_cast<std::size_t>(text_.gcount());
+    position_ = 0;
+    return filled_ > 0;
+}
+
+// The next line without its LF, cut one character beyond the longest statement (the caller
+// refuses it then, and the rest of the line need not be kept). It stays in the buffer where
+// it lies whole, and is gathered in line_ where it does not.
+std::optional<std::span<char>> StatementReader::read_line() {
+    constexpr std::size_t longest = max_statement_length + 1;
+    if (position_ == filled_ && !fill()) return std::nullopt;
+    char* start = buffer_.data() + position_;
+    const std::size_t available = filled_ - position_;
+    if (char* end = static_cast<char*>(std::memchr(start, '\n', available))) {
+        const auto length = static_cast<std::size_t>(end - start);
+        position_ += length + 1;
+        return std::span(start, std::min(length, longest));
     }
+    line_.assign(start, std::min(available, longest));
+    while (fill()) {
+        start = buffer_.data();
+        char* end = static_cast<char*>(std::memchr(start, '\n', filled_));
+        const std::size_t length = end ? static_cast<std::size_t>(end - start) : filled_;
+        line_.append(start, std::min(length, longest - std::min(line_.size(), longest)));
+        position_ = end ? length + 1 : filled_;
+        if (end) break;
+    }
+    return std::span(line_.data(), line_.size());
 }
 
 bool StatementReader::next(Statement& statement) {
     statement.text.clear();
     bool continuing = false;
-    while (read_line(line_)) {
+    while (auto read = read_line()) {
         ++line_count_;
-        blank_control_characters(line_);
-        std::string_view line = line_;
+        const bool marked = clean(*read);
+        std::string_view line(read->data(), read->size());
         bool continues = false;
-        if (const std::size_t mark = line.find('$'); mark != std::string_view::npos) {
+        if (const std::size_t mark = marked ? line.find('$') : std::string_view::npos;
+            mark != std::string_view::npos) {
             continues = mark + 1 >= line.size() || line[mark + 1] != '$';
             line = line.substr(0, mark);
         }

@@ -93,17 +93,12 @@ Axes Kinematics::place(const Vector& tip, const Axes& rotary, double tool_length
 // strays from its chord as a does from the chord of a, by at most arm |a''| / 8 for angles
 // that move linearly (in radians: B by dB, C by dC). With |da/dB| = 1, |da/dC| = sin B and
 // the second derivatives bounded by 1, |cos B| and sin B:
-// |a''| <= dB^2 + 2 |dB dC| + dC^2 max(sin B).
+// |a''| <= dB^2 + 2 |dB dC| + dC^2 max(sin B), where sin B <= |B| spares a sine a move.
 double Kinematics::straying_bound(const Axes& from, const Axes& to, double tool_length) const {
     const double db = std::fabs(to.b - from.b) / degrees_per_radian;
     const double dc = std::fabs(to.c - from.c) / degrees_per_radian;
-    if (db == 0 && dc == 0) return 0;
-    // Through B0 |B| takes every value from 0 up.
-    const double low = from.b * to.b < 0 ? 0 : std::min(std::fabs(from.b), std::fabs(to.b));
-    const double high = std::max(std::fabs(from.b), std::fabs(to.b));
-    const bool passes_90 = low <= 90 && high >= 90;
-    const double sin_b = passes_90 ? 1.0 : std::max(std::sin(low / degrees_per_radian),
-                                                    std::sin(high / degrees_per_radian));
+    const double sin_b =
+        std::min(1.0, std::max(std::fabs(from.b), std::fabs(to.b)) / degrees_per_radian);
     const double curvature = db * db + 2 * db * dc + dc * dc * sin_b;
     return std::fabs(arm(tool_length)) * curvature / 8;
 }

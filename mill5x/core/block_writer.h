@@ -2,11 +2,16 @@
 // The NC program's body as it is written, block by block, and the one place that decides
 // which words a block repeats. The control holds the modal G-codes, the feed and the axis
 // positions, so such a word is written only when the control holds another value than the
-// block asks for, compared as written text; every other word is written as it stands.
-// Lines end with CR LF.
+// block asks for, compared as written; every other word is written as it stands. Lines end
+// with CR LF.
+//
+// The blocks come out as tokens, text in which each number stands as its letter and its
+// value in units of its last decimal; render() spells them. Deciding what to write is then
+// apart from spelling it, which another thread can do.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,22 +67,38 @@ public:
     // An unnumbered line: a comment, inserted text.
     void line(std::string_view text);
 
-    // The text written since clear_text.
-    std::string_view text() const { return text_; }
+    // The tokens written since clear_text, and their text.
+    std::string_view tokens() const { return text_; }
     void clear_text() { text_.clear(); }
+    static void render(std::string_view tokens, std::string& text);
     std::int64_t line_count() const { return line_count_; }
     std::int64_t block_count() const { return block_count_; }
     AxisExtents& extents() { return extents_; }
     const AxisExtents& extents() const { return extents_; }
 
 private:
-    void address(std::string& into, char letter, double value, int decimals) const;
-    void note_position(Held what, double value, int decimals);
+    void number_word(char letter, std::int64_t units, int decimals);
+    void note_position(Held what, std::int64_t units, int decimals);
+    // rounded_units, kept for the last value of each address: a block asks whether the
+    // control holds a position before it writes it.
+    std::optional<std::int64_t> units_of(Held what, double value, int decimals) const;
+    // The control's value of a held address, as a whole number of its last decimal.
+    struct HeldNumber {
+        std::int64_t units = 0;
+        int decimals = 0;
+        bool known = false;
+    };
 
     Format format_;
     std::string text_, block_;
-    mutable std::string scratch_;
-    std::array<std::string, static_cast<std::size_t>(Held::count)> held_;
+    std::array<std::string, static_cast<std::size_t>(Held::count)> codes_;
+    std::array<HeldNumber, static_cast<std::size_t>(Held::count)> numbers_;
+    struct Rounded {
+        double value = 0;
+        int decimals = -1;
+        std::optional<std::int64_t> units;
+    };
+    mutable std::array<Rounded, static_cast<std::size_t>(Held::count)> rounded_;
     std::int64_t line_count_ = 0;
     // 64 bits: a long program with a large step passes 2^31 (2.2 million blocks at 1000).
     std::int64_t block_count_ = 0;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 namespace mill5x {
 
@@ -129,7 +130,11 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
     PendingOutput nc(result.failed() ? failed_program : program);
     nc.stream().write(result.nc_head.data(), static_cast<std::streamsize>(result.nc_head.size()));
     std::ifstream body_text(body.temporary(), std::ios::binary);
-    nc.stream() << body_text.rdbuf();
+    std::vector<char> buffer(1 << 20);
+    while (body_text.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) ||
+           body_text.gcount() > 0)
+        nc.stream().write(buffer.data(), body_text.gcount());
+    if (body_text.bad()) return {true, false, "cannot read " + display(body.temporary())};
     body_text.close();
 
     const std::string status_text =

@@ -139,15 +139,13 @@ bool Post::at(const machine::Axes& axes, bool linear_too) const {
                             writer_.holds(Held::z, 'Z', axes.linear.z, d)));
 }
 
-double Post::straying_allowed() const {
-    // Each written position may be off by half its last decimal on each axis, and so may
-    // the angles at the arm's length.
-    const double half_length = 0.5 * std::pow(10.0, -length_decimals());
-    const double half_angle = 0.5 * std::pow(10.0, -angle_decimals) * std::numbers::pi / 180;
-    const double arm = std::fabs(tool_length_ + settings_.pivot_distance);
-    const double rounding = std::sqrt(3.0) * half_length + std::sqrt(2.0) * arm * half_angle;
+void Post::set_tool_length(double length) {
+    tool_length_ = length;
+    // A piece may stray this far, less what the written positions' rounding may add.
+    const double rounding =
+        tip_rounding(length_decimals(), angle_decimals, length + settings_.pivot_distance);
     const double tolerance = settings_.linear_tolerance_or_default();
-    return std::max(tolerance - rounding, tolerance / 4);
+    straying_allowed_ = std::max(tolerance - rounding, tolerance / 4);
 }
 
 void Post::move_to(const cl::ToolPosition& target, bool rapid) {
@@ -223,17 +221,17 @@ void Post::approach(const machine::Axes& to, bool rapid_down) {
 
 void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
     if (!feed_) throw cl::Error("no feed rate for this cutting move: FEDRAT is missing");
-    if (at(to)) return; // already there: no block
+    const bool rotary = !at(to, false);
+    if (!rotary && at(to)) return; // already there: no block
     const machine::Axes from = *position_;
     const geometry::Vector start = tip_->tip;
-    const bool rotary = !at(to, false);
 
     int pieces = 1;
     if (rotary) {
         const double bound = kinematics_.straying_bound(from, to, tool_length_);
-        if (bound > straying_allowed())
+        if (bound > straying_allowed_)
             pieces = static_cast<int>(std::min<double>(
-                most_pieces, std::ceil(std::sqrt(bound / straying_allowed()))));
+                most_pieces, std::ceil(std::sqrt(bound / straying_allowed_))));
     }
 
     // The tip's path at the CL feed, unless an axis cannot move that fast.
@@ -263,17 +261,18 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
             piece == pieces ? to
                             : kinematics_.place(geometry::lerp(start, target.tip, t),
                                                 between(from, to, t), tool_length_);
-        if (at(axes)) continue;
+        if (piece < pieces && at(axes)) continue;
         writer_.held(Held::feed_mode, inverse_time ? "G93" : "G94");
         writer_.held(Held::motion, "G1");
         add_cutter_compensation();
         positions(axes);
         if (inverse_time) {
             // An inverse-time number holds for its own block only.
+            // Written as F0. it would not move at all.
+            if (1 / piece_minutes < 0.5e-4)
+                throw cl::Error("the move is too long for an inverse-time feed");
             writer_.number('F', 1 / piece_minutes, inverse_time_decimals);
             writer_.forget(Held::feed);
-            if (nc_address('F', 1 / piece_minutes, inverse_time_decimals) == "F0.")
-                throw cl::Error("the move is too long for an inverse-time feed");
         } else if (rotary) {
             // Per minute, the control moves the pivot point at F.
             const double pivot = distance(previous.linear, axes.linear);

@@ -1,5 +1,6 @@
 #include "output_check.h"
 
+#include "nc_format.h"
 #include "nc_reader/program_notes.h"
 
 #include <algorithm>
@@ -40,12 +41,16 @@ OutputCheck::OutputCheck(const machine::Settings& settings)
       tool_length_(settings.tool_length),
       unit_(settings.units == machine::Units::inch ? " inch" : " mm") {}
 
-std::optional<machine::ToolPose> OutputCheck::pose_at(const nc::Axes& axes,
-                                                      nc::AxisSet known) const {
+std::optional<machine::ToolPose> OutputCheck::pose_at(const nc::Axes& axes, nc::AxisSet known) {
     constexpr nc::AxisSet needed = 1u << nc::x | 1u << nc::y | 1u << nc::z | 1u << nc::b |
                                    1u << nc::c;
     if ((known & needed) != needed) return std::nullopt;
-    return kinematics_.forward(machine_axes(axes), tool_length_);
+    for (const auto& kept : poses_)
+        if (kept && kept->axes == axes && kept->tool_length == tool_length_) return kept->pose;
+    auto& kept = poses_[older_pose_];
+    older_pose_ = 1 - older_pose_;
+    kept = KnownPose{axes, tool_length_, kinematics_.forward(machine_axes(axes), tool_length_)};
+    return kept->pose;
 }
 
 void OutputCheck::fail(std::int64_t nc_line, std::int64_t cl_line, const std::string& message) {
@@ -118,13 +123,16 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
     if (!inverse_time && pivot_path < 1e-9) return;
     const double minutes = inverse_time ? 1 / move.feed : pivot_path / move.feed;
     const double ratio = tip_path / minutes / segment.feed;
-    // What the written numbers' rounding explains: of F, and of the positions over the path.
-    const double unit = std::pow(10.0, settings_.units == machine::Units::inch ? -4 : -3);
-    const double arm = std::fabs(tool_length_ + settings_.pivot_distance);
-    const double position_rounding = std::sqrt(3.0) * unit + arm * 1e-3 / degrees_per_radian;
+    // What the written numbers' rounding explains: of F, and of the tip at both ends of the
+    // path the move should have taken.
+    const int length_decimals = settings_.units == machine::Units::inch ? 4 : 3;
+    const double path_rounding =
+        2 * tip_rounding(length_decimals, angle_decimals, tool_length_ + settings_.pivot_distance);
     const double tolerance = feed_tolerance +
-                             0.5 * (inverse_time ? 1e-4 : unit) / move.feed +
-                             (tip_path > 0 ? position_rounding / tip_path : 1);
+                             0.5 * std::pow(10.0, -(inverse_time ? inverse_time_decimals
+                                                                 : length_decimals)) /
+                                 move.feed +
+                             path_rounding / (segment.feed * minutes);
     const bool held_back =
         std::fabs(move.end[nc::b] - move.start[nc::b]) / minutes > 0.99 * settings_.b_max_speed ||
         std::fabs(move.end[nc::c] - move.start[nc::c]) / minutes > 0.99 * settings_.c_max_speed ||
@@ -139,9 +147,12 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
              "the tool tip moves at " + fixed(ratio * 100) + " % of the CL feed");
 }
 
-void OutputCheck::check(std::string_view lines, const std::vector<Expectation>& expected) {
+void OutputCheck::check(std::string_view lines, std::span<const Expectation> expected) {
     const Expectation* position = nullptr;
-    std::vector<const Expectation*> holes, arcs;
+    auto& holes = holes_;
+    auto& arcs = arcs_;
+    holes.clear();
+    arcs.clear();
     for (const Expectation& e : expected) {
         if (e.kind == Expectation::Kind::position) position = &e;
         if (e.kind == Expectation::Kind::hole) holes.push_back(&e);

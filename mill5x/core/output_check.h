@@ -13,6 +13,9 @@
 #include "machine/settings.h"
 #include "nc_reader/reader.h"
 
+#include <array>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +27,7 @@ public:
 
     // The lines one CL statement's blocks gave (each ending with a line end), and what that
     // statement meant them to do.
-    void check(std::string_view lines, const std::vector<Expectation>& expected);
+    void check(std::string_view lines, std::span<const Expectation> expected);
 
     const CheckResult& result() const { return result_; }
 
@@ -33,7 +36,9 @@ private:
     void follow_segment(const nc::Move& move, const Expectation& segment);
     void compare(const machine::ToolPose& pose, const Expectation& expected, std::int64_t nc_line);
     void fail(std::int64_t nc_line, std::int64_t cl_line, const std::string& message);
-    std::optional<machine::ToolPose> pose_at(const nc::Axes& axes, nc::AxisSet known) const;
+    // The pose for the axes, where every axis the kinematics needs is known. The last two are
+    // kept: each move's start is the last one's end.
+    std::optional<machine::ToolPose> pose_at(const nc::Axes& axes, nc::AxisSet known);
 
     machine::Settings settings_;
     machine::Kinematics kinematics_;
@@ -42,6 +47,14 @@ private:
     const char* unit_;
     std::int64_t line_ = 0, last_move_line_ = 0;
     CheckResult result_;
+    struct KnownPose {
+        nc::Axes axes{};
+        double tool_length = 0;
+        machine::ToolPose pose;
+    };
+    std::array<std::optional<KnownPose>, 2> poses_;
+    std::size_t older_pose_ = 0;
+    std::vector<const Expectation*> holes_, arcs_; // of the statement being checked
 };
 
 } // namespace mill5x

@@ -7,6 +7,7 @@
 
 #include "block_writer.h"
 #include "expectation.h"
+#include "nc_format.h"
 #include "post_result.h"
 
 #include "cl_reader/drilling_cycle.h"
@@ -24,9 +25,6 @@
 #include <vector>
 
 namespace mill5x {
-
-constexpr int angle_decimals = 3;
-constexpr int inverse_time_decimals = 4;
 
 class Post {
 public:
@@ -112,9 +110,7 @@ private:
     double arc_tolerance() const {
         return settings_.units == machine::Units::inch ? 0.0002 : 0.005;
     }
-    // A linear move's pieces each stray at most this far, so that with the rounding of the
-    // written positions the tip stays within the linearization tolerance.
-    double straying_allowed() const;
+    void set_tool_length(double length);
 
     const machine::Settings& settings_;
     const machine::Kinematics kinematics_;
@@ -133,6 +129,9 @@ private:
     std::optional<double> feed_;            // machine units per minute
     std::optional<std::size_t> tool_;       // result_.tools: the tool in the spindle
     double tool_length_ = 0;
+    // How far each piece of a linearized move may stray, so that with the rounding of the
+    // written positions the tip stays within the linearization tolerance.
+    double straying_allowed_ = 0;
     std::optional<double> spindle_speed_;
     std::string spindle_direction_ = "M3";
     bool spindle_on_ = false;

@@ -1,6 +1,7 @@
 #include "postprocessor.h"
 
 #include "output_check.h"
+#include "output_pipeline.h"
 #include "post.h"
 #include "run_report.h"
 
@@ -9,6 +10,7 @@
 #include "nc_format.h"
 #include "nc_reader/program_notes.h"
 
+#include <charconv>
 #include <optional>
 #include <sstream>
 
@@ -16,14 +18,17 @@ namespace mill5x {
 
 namespace {
 
-void append_line(std::ostream& out, std::string_view line) {
-    out.write(line.data(), static_cast<std::streamsize>(line.size()));
-    out.write("\r\n", 2);
+void append_line(std::string& text, std::string_view line) {
+    text += line;
+    text += "\r\n";
 }
 
-std::string right_aligned(std::int64_t number, std::size_t width) {
-    std::string text = std::to_string(number);
-    return std::string(text.size() < width ? width - text.size() : 0, ' ') + text;
+void append_right_aligned(std::string& text, std::int64_t number, std::size_t width) {
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    if (length < width) text.append(width - length, ' ');
+    text.append(digits, length);
 }
 
 // Program number, what it was made for, the tools, and a block that puts the control in a
@@ -61,25 +66,22 @@ PostRun post_process(std::istream& cl, std::ostream& nc_body, std::ostream& list
     if (settings.check) check.emplace(settings);
     cl::StatementReader reader(cl);
 
-    append_line(listing, "MILL5X listing of " + std::string(names.cl_file));
-    append_line(listing, "");
-    append_line(listing, "  line  CL record / NC blocks");
-    const std::string indent = "          ";
-    // The blocks of one record: into the program, the listing and the check.
-    const auto written = [&](bool checked) {
-        std::string_view lines = post.writer().text();
-        nc_body.write(lines.data(), static_cast<std::streamsize>(lines.size()));
-        if (check && checked) check->check(lines, post.expectations());
-        post.expectations().clear();
-        for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos;
-             lines.remove_prefix(end + 1)) {
-            listing.write(indent.data(), static_cast<std::streamsize>(indent.size()));
-            listing.write(lines.data(), static_cast<std::streamsize>(end + 1));
-        }
-        post.writer().clear_text();
+    std::string text = "MILL5X listing of " + std::string(names.cl_file) + "\r\n\r\n" +
+                       "  line  CL record / NC blocks\r\n";
+    listing.write(text.data(), static_cast<std::streamsize>(text.size()));
+    OutputPipeline output(nc_body, listing, check ? &*check : nullptr);
+    std::string record, after;
+    constexpr std::string_view indent = "          ";
+    // One record's blocks, its lines of the listing and its warnings go to the thread that
+    // writes and checks them.
+    const auto hand_over = [&](bool checked) {
+        after.clear();
         for (const std::string& message : post.new_warnings())
-            append_line(listing, indent + "*** warning: " + message);
+            append_line(after, std::string(indent) + "*** warning: " + message);
         post.new_warnings().clear();
+        output.add(record, post.writer().tokens(), post.expectations(), checked, after);
+        post.writer().clear_text();
+        record.clear();
     };
 
     cl::Statement statement;
@@ -90,26 +92,29 @@ PostRun post_process(std::istream& cl, std::ostream& nc_body, std::ostream& list
                 result.warnings.add(statement.line, "text after FINI is ignored");
                 break;
             }
-            listing << right_aligned(statement.line, 6) << "  ";
-            append_line(listing, statement.text);
+            append_right_aligned(record, statement.line, 6);
+            record += "  ";
+            append_line(record, statement.text);
             ++result.record_count;
             try {
                 finished = !post.statement(statement);
             } catch (const cl::Error&) {
-                written(false);
+                hand_over(false);
                 throw;
             }
-            written(true);
+            hand_over(true);
         }
         if (!finished) {
             post.finish_without_fini(reader.line_count() + 1);
-            written(true);
+            hand_over(true);
         }
     } catch (const cl::Error& error) {
         result.error = Problem{error.line() ? error.line() : statement.line, error.what()};
-        append_line(listing, indent + "*** error: " + result.error->message +
-                                 " - the NC program stops here");
+        append_line(record, std::string(indent) + "*** error: " + result.error->message +
+                                " - the NC program stops here");
+        hand_over(false);
     }
+    output.finish();
     result.line_count = reader.line_count();
     result.block_count = post.writer().block_count() + 1; // and the head's safety block
     result.extents = post.writer().extents();
@@ -118,9 +123,9 @@ PostRun post_process(std::istream& cl, std::ostream& nc_body, std::ostream& list
     for (char c : result.nc_head)
         result.head_lines += c == '\n';
 
-    append_line(listing, "");
-    listing << check_report(result, settings) << tool_list(result) << time_report(result)
-            << extents_report(result, settings);
+    text = "\r\n" + check_report(result, settings) + tool_list(result) + time_report(result) +
+           extents_report(result, settings);
+    listing.write(text.data(), static_cast<std::streamsize>(text.size()));
     return result;
 }
 

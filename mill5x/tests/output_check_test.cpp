@@ -20,9 +20,12 @@ CheckResult check(std::string_view cl_text, const machine::Settings& written,
     OutputCheck output_check(checked);
     std::istringstream text{std::string(cl_text)};
     cl::StatementReader reader(text);
+    std::string blocks;
     for (cl::Statement statement; reader.next(statement);) {
         post.statement(statement);
-        output_check.check(post.writer().text(), post.expectations());
+        blocks.clear();
+        BlockWriter::render(post.writer().tokens(), blocks);
+        output_check.check(blocks, post.expectations());
         post.writer().clear_text();
         post.expectations().clear();
     }

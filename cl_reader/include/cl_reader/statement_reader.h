@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <istream>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,7 +35,8 @@ public:
     std::int64_t line_count() const { return line_count_; }
 
 private:
-    bool read_line(std::string& line);
+    bool fill();
+    std::optional<std::span<char>> read_line();
 
     std::istream& text_;
     std::vector<char> buffer_;

@@ -12,4 +12,11 @@ namespace numbers {
 // the correctly rounded double, the one std::from_chars gives.
 std::optional<double> plain_decimal(std::string_view text);
 
+// The same at the start of the text, which may go on after the number; the length read.
+struct DecimalPrefix {
+    double value = 0;
+    std::size_t length = 0; // 0: no number
+};
+DecimalPrefix plain_decimal_prefix(std::string_view text);
+
 } // namespace numbers
