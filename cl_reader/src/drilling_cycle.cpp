@@ -98,7 +98,8 @@ CycleCommand read_cycle(const Record& r) {
     if (cycle.return_to == CycleReturn::to_height && *retract < *clearance)
         throw Error("CYCLE: RETRCT must not lie below the clearance");
     if (pecks(cycle.type) && (!cycle.step || *cycle.step <= 0))
-        throw Error("CYCLE/" + *type + ": STEP, the depth of each peck, must be given and positive");
+        throw Error("CYCLE/" + *type +
+                    ": STEP, the depth of each peck, must be given and positive");
     if (!pecks(cycle.type) && cycle.step)
         throw Error("CYCLE: STEP is for CYCLE/DEEP and CYCLE/BRKCHP only");
     if (cycle.dwell && *cycle.dwell < 0) throw Error("CYCLE: DWELL must not be negative");

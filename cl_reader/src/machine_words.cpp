@@ -43,7 +43,8 @@ ToolLoad read_tool_load(const Record& r) {
     load.tool = whole_number(r, at++, 1, 9999, "the tool");
     while (at < r.values.size()) {
         const std::string* word = word_at(r, at);
-        if (!word) throw Error(r.major + ": value " + std::to_string(at + 1) + " has no minor word");
+        if (!word)
+            throw Error(r.major + ": value " + std::to_string(at + 1) + " has no minor word");
         ++at;
         if (*word == "LENGTH") {
             const double length = number_at(r, at++);

@@ -98,8 +98,7 @@ void read_major(std::string_view statement, Record& record) {
         return;
     }
     // Beyond the first word, the major word runs to the slash: "TOOL PATH/...".
-    const std::size_t slash =
-        length < text.size() && text[length] == '/' ? length : text.find('/');
+    const std::size_t slash = length < text.size() && text[length] == '/' ? length : text.find('/');
     if (trimmed(text.substr(length, slash == std::string_view::npos ? slash : slash - length))
             .size() > 0) {
         record.major.clear();
@@ -154,8 +153,8 @@ double number_at(const Record& record, std::size_t index) {
     if (index >= record.values.size())
         throw Error(record.major + ": value " + std::to_string(index + 1) + " is missing");
     if (const double* number = std::get_if<double>(&record.values[index])) return *number;
-    throw Error(record.major + ": value " + std::to_string(index + 1) +
-                  " must be a number, not '" + std::get<std::string>(record.values[index]) + "'");
+    throw Error(record.major + ": value " + std::to_string(index + 1) + " must be a number, not '" +
+                std::get<std::string>(record.values[index]) + "'");
 }
 
 bool is_word(const Value& value, std::string_view word) {

@@ -91,13 +91,12 @@ bool StatementReader::next(Statement& statement) {
         statement.text += line;
         if (statement.text.size() > max_statement_length)
             throw Error("the record is longer than " + std::to_string(max_statement_length) +
-                              " characters",
-                          statement.line);
+                            " characters",
+                        statement.line);
         continuing = continues;
         if (!continuing && !is_blank(statement.text)) return true;
     }
-    if (continuing)
-        throw Error("the file ends inside a record continued with '$'", statement.line);
+    if (continuing) throw Error("the file ends inside a record continued with '$'", statement.line);
     return false;
 }
 

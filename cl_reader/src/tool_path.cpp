@@ -85,8 +85,9 @@ ToolPosition ToolPath::delta(const Record& r, const ToolPosition& from) const {
 
 Circle ToolPath::circle(const Record& r) const {
     if (r.values.size() < 7)
-        throw Error(r.major + " takes x, y, z of the centre, i, j, k of the axis and the radius, "
-                              "not " +
+        throw Error(r.major +
+                    " takes x, y, z of the centre, i, j, k of the axis and the radius, "
+                    "not " +
                     std::to_string(r.values.size()) + " values");
     Circle circle;
     circle.centre = frame_.point(point(r, 0));

@@ -84,8 +84,8 @@ std::optional<Axes> Kinematics::inverse(const ToolPose& pose, const Axes& previo
 
 Axes Kinematics::place(const Vector& tip, const Axes& rotary, double tool_length) const {
     Axes axes = rotary;
-    axes.linear = pivot_point(tip, head_axis(rotary.b, rotary.c), tool_length,
-                              settings_.pivot_distance);
+    axes.linear =
+        pivot_point(tip, head_axis(rotary.b, rotary.c), tool_length, settings_.pivot_distance);
     return axes;
 }
 

@@ -71,8 +71,8 @@ std::string nc_words(const Entry& entry) {
         } else if (c == ' ') {
             fine = fine && !letter_expected;
             letter_expected = true;
-        } else if (letter_expected || !(std::isdigit(static_cast<unsigned char>(c)) ||
-                                        c == '.' || c == '-' || c == '+')) {
+        } else if (letter_expected || !(std::isdigit(static_cast<unsigned char>(c)) || c == '.' ||
+                                        c == '-' || c == '+')) {
             fine = false;
         }
     }

@@ -81,8 +81,8 @@ TEST(HeadBc, TheTipStraysNoFartherThanTheBound) {
             at.linear = geometry::lerp(from.linear, to.linear, t);
             at.b = from.b + (to.b - from.b) * t;
             at.c = from.c + (to.c - from.c) * t;
-            worst = std::max(worst, geometry::distance_to_segment(head.forward(at, 90).tip,
-                                                                  start.tip, end.tip));
+            worst = std::max(
+                worst, geometry::distance_to_segment(head.forward(at, 90).tip, start.tip, end.tip));
         }
         const double bound = head.straying_bound(from, to, 90);
         EXPECT_LE(worst, bound) << from.b << " " << to.b;

@@ -59,14 +59,15 @@ struct Timing {
 // output_megabytes: set to the size of the NC program and the listing.
 Timing post_process(const std::filesystem::path& folder, bool check, double* output_megabytes) {
     std::ofstream(folder / "MILL5X.pptable", std::ios::binary)
-        << "PIVOT_DISTANCE = 150\nC_MIN = -99999\nC_MAX = 99999\nCHECK = "
-        << (check ? "YES" : "NO") << "\n";
+        << "PIVOT_DISTANCE = 150\nC_MIN = -99999\nC_MAX = 99999\nCHECK = " << (check ? "YES" : "NO")
+        << "\n";
     const std::clock_t cpu_start = std::clock();
     const auto start = std::chrono::steady_clock::now();
     const mill5x::JobOutcome outcome =
         mill5x::run_job(folder / "BENCH.APT", "BENCH", folder / "MILL5X.pptable");
     Timing timing;
-    timing.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    timing.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     timing.cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     timing.written = outcome.complete;
     if (output_megabytes)

@@ -32,8 +32,8 @@ void add_bulges(AxisExtents& extents, const geometry::Vector& start, const geome
         double turn = arc.clockwise ? start_angle - target : target - start_angle;
         turn = std::fmod(turn + 8 * std::numbers::pi, 2 * std::numbers::pi);
         if (turn >= arc.sweep) continue;
-        const geometry::Vector p = geometry::plus(
-            arc_point(start, end, circle, arc, turn / arc.sweep), lift);
+        const geometry::Vector p =
+            geometry::plus(arc_point(start, end, circle, arc, turn / arc.sweep), lift);
         extents.add(Held::x, p.x);
         extents.add(Held::y, p.y);
         extents.add(Held::z, p.z);

@@ -66,7 +66,8 @@ void BlockWriter::number_word(char letter, std::int64_t units, int decimals) {
 }
 
 void BlockWriter::number(char letter, double value, int decimals) {
-    if (const auto units = rounded_units(value, decimals)) return number_word(letter, *units, decimals);
+    if (const auto units = rounded_units(value, decimals))
+        return number_word(letter, *units, decimals);
     char text[longest_number + 1];
     text[0] = letter;
     word({text, 1 + format_number(text + 1, value, decimals)});

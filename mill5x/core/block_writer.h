@@ -19,13 +19,21 @@ namespace mill5x {
 
 // What the control holds from block to block.
 enum class Held {
-    x, y, z, a, b, c,                          // the axes' positions
-    motion,                                    // G0, G1, G2, G3, G73 to G89, G80
-    feed_mode,                                 // G93, G94
-    plane,                                     // G17, G18, G19
-    feed,                                      // F per minute
-    cycle_return,                              // G98, G99
-    cycle_bottom, cycle_r, cycle_q, cycle_p,   // a drilling cycle's Z, R, Q and P
+    x,
+    y,
+    z,
+    a,
+    b,
+    c,            // the axes' positions
+    motion,       // G0, G1, G2, G3, G73 to G89, G80
+    feed_mode,    // G93, G94
+    plane,        // G17, G18, G19
+    feed,         // F per minute
+    cycle_return, // G98, G99
+    cycle_bottom,
+    cycle_r,
+    cycle_q,
+    cycle_p, // a drilling cycle's Z, R, Q and P
     count
 };
 

@@ -58,9 +58,9 @@ ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, d
     };
     const auto refuse = [&](const char* which, const Vector& point, double off) {
         throw cl::Error("the arc's " + std::string(which) + " " + where(point) + " is " +
-                      nc_address(' ', off, 4).substr(1) + " off its circle (centre " +
-                      where(circle.centre) + ", radius " +
-                      nc_address(' ', circle.radius, 4).substr(1) + ")");
+                        nc_address(' ', off, 4).substr(1) + " off its circle (centre " +
+                        where(circle.centre) + ", radius " +
+                        nc_address(' ', circle.radius, 4).substr(1) + ")");
     };
     if (const double off = off_circle(s); off > tolerance) refuse("start", start, off);
     if (const double off = off_circle(e); off > tolerance) refuse("end", end, off);
@@ -81,12 +81,12 @@ ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, d
     return move;
 }
 
-Vector arc_point(const Vector& start, const Vector& end, const Circle& circle,
-                 const ArcMove& move, double t) {
+Vector arc_point(const Vector& start, const Vector& end, const Circle& circle, const ArcMove& move,
+                 double t) {
     const PlaneCoordinates s = in_plane(start, move.plane), e = in_plane(end, move.plane),
                            c = in_plane(circle.centre, move.plane);
-    const double angle = std::atan2(s.v - c.v, s.u - c.u) +
-                         (move.clockwise ? -1 : 1) * move.sweep * t;
+    const double angle =
+        std::atan2(s.v - c.v, s.u - c.u) + (move.clockwise ? -1 : 1) * move.sweep * t;
     const double radius = std::hypot(s.u - c.u, s.v - c.v);
     const PlaneCoordinates p{c.u + radius * std::cos(angle), c.v + radius * std::sin(angle),
                              s.n + (e.n - s.n) * t};

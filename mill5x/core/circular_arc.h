@@ -27,7 +27,7 @@ struct ArcMove {
 ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, double tolerance);
 
 // The point a fraction t of the way along the arc from start to end.
-Vector arc_point(const Vector& start, const Vector& end, const Circle& circle,
-                 const ArcMove& move, double t);
+Vector arc_point(const Vector& start, const Vector& end, const Circle& circle, const ArcMove& move,
+                 double t);
 
 } // namespace mill5x

@@ -17,12 +17,17 @@ bool vertical(const geometry::Vector& axis) {
 
 std::string_view g_code(const cl::DrillingCycle& cycle) {
     switch (cycle.type) {
-    case cl::CycleType::drill: return cycle.dwell ? "G82" : "G81";
-    case cl::CycleType::deep: return "G83";
-    case cl::CycleType::chip_break: return "G73";
-    case cl::CycleType::tap: return "G84";
-    case cl::CycleType::bore: return cycle.dwell ? "G89" : "G85";
-    case cl::CycleType::ream: return "G85";
+    case cl::CycleType::drill:
+        return cycle.dwell ? "G82" : "G81";
+    case cl::CycleType::deep:
+        return "G83";
+    case cl::CycleType::chip_break:
+        return "G73";
+    case cl::CycleType::tap:
+        return "G84";
+    case cl::CycleType::bore:
+    case cl::CycleType::ream: // both feed out: G89 dwells at the bottom first
+        return cycle.dwell ? "G89" : "G85";
     }
     return "G81";
 }

@@ -1,7 +1,7 @@
 #include "job.h"
 
-#include "postprocessor.h"
 #include "machine/settings.h"
+#include "postprocessor.h"
 #include "status_report.h"
 
 #include <array>
@@ -13,7 +13,6 @@
 namespace mill5x {
 
 using machine::read_settings;
-
 
 namespace {
 
@@ -88,11 +87,18 @@ private:
 JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
                    const fs::path& settings_path) {
     const fs::path status_path = output(cl_path, base_name, ".NCS");
+    const fs::path program = output(cl_path, base_name, ".NC1");
     const std::string cl_name = display(cl_path);
     const auto fail = [&](const std::string& reason) {
         // The status tells the user in the workbench's list; the caller shows it as well.
-        // Without a base name there is no status file to name.
-        if (!base_name.empty()) write_file(status_path, failure_report(cl_name, reason));
+        // The program of an earlier run no longer stands for the CL file beside a status that
+        // says this run failed: a batch file would send it. Without a base name there is no
+        // status file to name.
+        if (!base_name.empty()) {
+            std::error_code ignored;
+            fs::remove(program, ignored);
+            write_file(status_path, failure_report(cl_name, reason));
+        }
         return JobOutcome{false, false, reason};
     };
     std::error_code error;
@@ -115,16 +121,14 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
         return fail("cannot read the CL file " + cl_name);
 
     // The body of the NC program is written first; its head is known at the end.
-    const fs::path program = output(cl_path, base_name, ".NC1");
     fs::path failed_program = program;
     failed_program += ".FAILED";
     PendingOutput body(output(cl_path, base_name, ".NC1.body")),
         listing(output(cl_path, base_name, ".NCL")), status(status_path);
     const std::string settings_name = display(settings_path.filename());
-    const PostRun result =
-        post_process(cl, body.stream(), listing.stream(), settings,
-                     {display(cl_path.filename()), settings_name});
-    if (cl.bad()) return {true, false, "cannot read the CL file " + cl_name + " to its end"};
+    const PostRun result = post_process(cl, body.stream(), listing.stream(), settings,
+                                        {display(cl_path.filename()), settings_name});
+    if (cl.bad()) return fail("cannot read the CL file " + cl_name + " to its end");
     if (!body.close()) return {true, false, "cannot write " + display(program)};
 
     PendingOutput nc(result.failed() ? failed_program : program);
@@ -138,8 +142,7 @@ JobOutcome run_job(const fs::path& cl_path, const fs::path& base_name,
     body_text.close();
 
     const std::string status_text =
-        status_report(result, settings,
-                      {cl_name, display(nc.path().filename()), settings_name});
+        status_report(result, settings, {cl_name, display(nc.path().filename()), settings_name});
     status.stream().write(status_text.data(), static_cast<std::streamsize>(status_text.size()));
     // The status last: whoever waits for it finds the other two in place.
     for (PendingOutput* file : {&nc, &listing, &status})

@@ -10,9 +10,9 @@
 namespace mill5x {
 
 struct JobOutcome {
-    bool ran = false;       // the CL file was post-processed (its own faults are in the status)
-    bool complete = false;  // ... to its end, and the NC program passed its check
-    std::string failure;    // why it could not run or its outputs could not be written
+    bool ran = false;      // the CL file was post-processed (its own faults are in the status)
+    bool complete = false; // ... to its end, and the NC program passed its check
+    std::string failure;   // why it could not run or its outputs could not be written
 };
 
 JobOutcome run_job(const std::filesystem::path& cl_path, const std::filesystem::path& base_name,

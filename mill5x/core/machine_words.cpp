@@ -23,13 +23,20 @@ std::string numbered(char letter, long number) {
 
 std::optional<Held> axis_of(char letter) {
     switch (letter) {
-    case 'X': return Held::x;
-    case 'Y': return Held::y;
-    case 'Z': return Held::z;
-    case 'A': return Held::a;
-    case 'B': return Held::b;
-    case 'C': return Held::c;
-    default: return std::nullopt;
+    case 'X':
+        return Held::x;
+    case 'Y':
+        return Held::y;
+    case 'Z':
+        return Held::z;
+    case 'A':
+        return Held::a;
+    case 'B':
+        return Held::b;
+    case 'C':
+        return Held::c;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -75,8 +82,8 @@ void Post::end_cycle() {
     writer_.held(Held::motion, "G80");
     writer_.end_block();
     writer_.forget(Held::motion); // G80 leaves no motion to repeat
-    for (Held cycle_word : {Held::cycle_return, Held::cycle_bottom, Held::cycle_r, Held::cycle_q,
-                            Held::cycle_p})
+    for (Held cycle_word :
+         {Held::cycle_return, Held::cycle_bottom, Held::cycle_r, Held::cycle_q, Held::cycle_p})
         writer_.forget(cycle_word);
     cycle_written_ = false;
 }
@@ -89,8 +96,8 @@ void Post::tool_change(const cl::ToolLoad& load) {
     compensating_ = false;
     next_move_words_.clear();
     restart_.clear();
-    if (spindle_on_) restart_.push_back(numbered('S', std::lround(*spindle_speed_)) + " " +
-                                        spindle_direction_);
+    if (spindle_on_)
+        restart_.push_back(numbered('S', std::lround(*spindle_speed_)) + " " + spindle_direction_);
     if (!coolant_.empty()) restart_.push_back(coolant_);
     stop_spindle_and_coolant();
     retract();
@@ -127,8 +134,7 @@ void Post::spindl(const cl::Record& r) {
         // The speed is written in whole revolutions: S0 would not turn the spindle.
         if (std::lround(speed) < 1) throw cl::Error("SPINDL: the speed must be at least 0.5 rpm");
         if (speed > settings_.max_spindle) {
-            warn("SPINDL: speed " + std::to_string(std::lround(speed)) +
-                 " limited to MAX_SPINDLE");
+            warn("SPINDL: speed " + std::to_string(std::lround(speed)) + " limited to MAX_SPINDLE");
             speed = settings_.max_spindle;
         }
         spindle_speed_ = speed;
@@ -149,10 +155,18 @@ void Post::coolnt(const cl::Record& r) {
         return;
     }
     switch (*coolant) {
-    case cl::Coolant::flood: coolant_ = "M8"; break;
-    case cl::Coolant::mist: coolant_ = "M7"; break;
-    case cl::Coolant::through_spindle: coolant_ = "M88"; break;
-    case cl::Coolant::off: coolant_.clear(); break;
+    case cl::Coolant::flood:
+        coolant_ = "M8";
+        break;
+    case cl::Coolant::mist:
+        coolant_ = "M7";
+        break;
+    case cl::Coolant::through_spindle:
+        coolant_ = "M88";
+        break;
+    case cl::Coolant::off:
+        coolant_.clear();
+        break;
     }
     block({coolant_.empty() ? "M9" : coolant_});
     std::erase_if(restart_, [](const std::string& words) { return words.starts_with('M'); });

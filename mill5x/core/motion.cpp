@@ -230,8 +230,8 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
     if (rotary) {
         const double bound = kinematics_.straying_bound(from, to, tool_length_);
         if (bound > straying_allowed_)
-            pieces = static_cast<int>(std::min<double>(
-                most_pieces, std::ceil(std::sqrt(bound / straying_allowed_))));
+            pieces = static_cast<int>(
+                std::min<double>(most_pieces, std::ceil(std::sqrt(bound / straying_allowed_))));
     }
 
     // The tip's path at the CL feed, unless an axis cannot move that fast.
@@ -257,10 +257,10 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
     machine::Axes previous = from;
     for (int piece = 1; piece <= pieces; ++piece) {
         const double t = static_cast<double>(piece) / pieces;
-        const machine::Axes axes =
-            piece == pieces ? to
-                            : kinematics_.place(geometry::lerp(start, target.tip, t),
-                                                between(from, to, t), tool_length_);
+        const machine::Axes axes = piece == pieces
+                                       ? to
+                                       : kinematics_.place(geometry::lerp(start, target.tip, t),
+                                                           between(from, to, t), tool_length_);
         if (piece < pieces && at(axes)) continue;
         writer_.held(Held::feed_mode, inverse_time ? "G93" : "G94");
         writer_.held(Held::motion, "G1");

@@ -38,8 +38,7 @@ constexpr char digit_pairs[] = "000102030405060708091011121314151617181920212223
                                "62636465666768697071727374757677787980818283848586878889909192"
                                "93949596979899";
 
-template <int decimals>
-std::size_t write_units(char* out, std::uint64_t units) {
+template <int decimals> std::size_t write_units(char* out, std::uint64_t units) {
     constexpr auto scale = static_cast<std::uint64_t>(powers_of_ten[decimals]);
     std::uint64_t whole = units / scale, fraction = units - whole * scale;
     char digits[24];
@@ -87,14 +86,19 @@ std::optional<std::int64_t> rounded_units(double value, int decimals) {
 std::size_t format_units(char* text, std::int64_t units, int decimals) {
     std::size_t sign = 0;
     if (units < 0) text[sign++] = '-';
-    const auto magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units)
-                                     : static_cast<std::uint64_t>(units);
+    const auto magnitude =
+        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
     switch (decimals) {
-    case 0: return sign + write_units<0>(text + sign, magnitude);
-    case 1: return sign + write_units<1>(text + sign, magnitude);
-    case 2: return sign + write_units<2>(text + sign, magnitude);
-    case 3: return sign + write_units<3>(text + sign, magnitude);
-    default: return sign + write_units<4>(text + sign, magnitude);
+    case 0:
+        return sign + write_units<0>(text + sign, magnitude);
+    case 1:
+        return sign + write_units<1>(text + sign, magnitude);
+    case 2:
+        return sign + write_units<2>(text + sign, magnitude);
+    case 3:
+        return sign + write_units<3>(text + sign, magnitude);
+    default:
+        return sign + write_units<4>(text + sign, magnitude);
     }
 }
 

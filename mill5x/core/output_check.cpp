@@ -4,8 +4,8 @@
 #include "nc_reader/program_notes.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace mill5x {
@@ -42,8 +42,8 @@ OutputCheck::OutputCheck(const machine::Settings& settings)
       unit_(settings.units == machine::Units::inch ? " inch" : " mm") {}
 
 std::optional<machine::ToolPose> OutputCheck::pose_at(const nc::Axes& axes, nc::AxisSet known) {
-    constexpr nc::AxisSet needed = 1u << nc::x | 1u << nc::y | 1u << nc::z | 1u << nc::b |
-                                   1u << nc::c;
+    constexpr nc::AxisSet needed =
+        1u << nc::x | 1u << nc::y | 1u << nc::z | 1u << nc::b | 1u << nc::c;
     if ((known & needed) != needed) return std::nullopt;
     for (const auto& kept : poses_)
         if (kept && kept->axes == axes && kept->tool_length == tool_length_) return kept->pose;
@@ -100,11 +100,13 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
     geometry::Vector previous = start->tip;
     for (int i = 1; i <= samples + 1; ++i) {
         const geometry::Vector tip =
-            i > samples ? end->tip
-                        : kinematics_.forward(machine_axes(nc::point_at(move, i / (samples + 1.0))),
-                                              tool_length_)
-                              .tip;
-        worst = std::max(worst, geometry::distance_to_segment(tip, *segment.from, segment.pose.tip));
+            i > samples
+                ? end->tip
+                : kinematics_
+                      .forward(machine_axes(nc::point_at(move, i / (samples + 1.0))), tool_length_)
+                      .tip;
+        worst =
+            std::max(worst, geometry::distance_to_segment(tip, *segment.from, segment.pose.tip));
         tip_path += distance(previous, tip);
         previous = tip;
     }
@@ -128,11 +130,11 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
     const int length_decimals = settings_.units == machine::Units::inch ? 4 : 3;
     const double path_rounding =
         2 * tip_rounding(length_decimals, angle_decimals, tool_length_ + settings_.pivot_distance);
-    const double tolerance = feed_tolerance +
-                             0.5 * std::pow(10.0, -(inverse_time ? inverse_time_decimals
-                                                                 : length_decimals)) /
-                                 move.feed +
-                             path_rounding / (segment.feed * minutes);
+    const double tolerance =
+        feed_tolerance +
+        0.5 * std::pow(10.0, -(inverse_time ? inverse_time_decimals : length_decimals)) /
+            move.feed +
+        path_rounding / (segment.feed * minutes);
     const bool held_back =
         std::fabs(move.end[nc::b] - move.start[nc::b]) / minutes > 0.99 * settings_.b_max_speed ||
         std::fabs(move.end[nc::c] - move.start[nc::c]) / minutes > 0.99 * settings_.c_max_speed ||

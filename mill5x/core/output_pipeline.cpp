@@ -14,8 +14,7 @@ constexpr std::string_view indent = "          ";
 
 } // namespace
 
-OutputPipeline::OutputPipeline(std::ostream& nc_program, std::ostream& listing,
-                               OutputCheck* check)
+OutputPipeline::OutputPipeline(std::ostream& nc_program, std::ostream& listing, OutputCheck* check)
     : nc_program_(nc_program), listing_(listing), check_(check), thread_([this] { run(); }) {}
 
 OutputPipeline::~OutputPipeline() {
@@ -28,8 +27,7 @@ OutputPipeline::~OutputPipeline() {
 }
 
 void OutputPipeline::add(std::string_view record, std::string_view blocks,
-                         std::vector<Expectation>& expected, bool checked,
-                         std::string_view after) {
+                         std::vector<Expectation>& expected, bool checked, std::string_view after) {
     Chunk& chunk = filling_;
     chunk.listing += record;
     const std::size_t record_end = chunk.listing.size();
@@ -37,8 +35,8 @@ void OutputPipeline::add(std::string_view record, std::string_view blocks,
     chunk.blocks += blocks;
     chunk.expected.insert(chunk.expected.end(), expected.begin(), expected.end());
     expected.clear();
-    chunk.statements.push_back({record_end, chunk.blocks.size(), chunk.listing.size(),
-                                chunk.expected.size(), checked});
+    chunk.statements.push_back(
+        {record_end, chunk.blocks.size(), chunk.listing.size(), chunk.expected.size(), checked});
     if (chunk.listing.size() + chunk.blocks.size() > chunk_size) hand_over();
 }
 
@@ -104,9 +102,9 @@ void OutputPipeline::write(const Chunk& chunk) {
                             program_);
         std::string_view lines = std::string_view(program_).substr(text_start);
         if (check_ && statement.checked)
-            check_->check(lines, std::span(chunk.expected)
-                                     .subspan(expected_start,
-                                              statement.expected_end - expected_start));
+            check_->check(lines,
+                          std::span(chunk.expected)
+                              .subspan(expected_start, statement.expected_end - expected_start));
         for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos;
              lines.remove_prefix(end + 1)) {
             listed_ += indent;

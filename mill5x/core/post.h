@@ -126,8 +126,8 @@ private:
     std::optional<machine::Axes> position_; // where the machine's axes are
     bool approach_next_ = true;             // the next move comes from above: B, C, X Y, Z
     bool rapid_next_ = false;
-    std::optional<double> feed_;            // machine units per minute
-    std::optional<std::size_t> tool_;       // result_.tools: the tool in the spindle
+    std::optional<double> feed_;      // machine units per minute
+    std::optional<std::size_t> tool_; // result_.tools: the tool in the spindle
     double tool_length_ = 0;
     // How far each piece of a linearized move may stray, so that with the rounding of the
     // written positions the tip stays within the linearization tolerance.
@@ -135,14 +135,14 @@ private:
     std::optional<double> spindle_speed_;
     std::string spindle_direction_ = "M3";
     bool spindle_on_ = false;
-    std::string coolant_;                   // the coolant's M code while it runs
+    std::string coolant_; // the coolant's M code while it runs
     // What a tool change stopped and the CL file has not started again: started again
     // before the tool comes down.
     std::vector<std::string> restart_;
-    std::optional<cl::Circle> arc_;         // waits for the GOTO of its end
+    std::optional<cl::Circle> arc_;                       // waits for the GOTO of its end
     std::optional<cl::DrillingCycle> cycle_, last_cycle_; // drills at each GOTO
-    bool cycle_written_ = false;            // its first hole is written in full
-    std::vector<std::string> next_move_words_; // cutter compensation, for the next move
+    bool cycle_written_ = false;                          // its first hole is written in full
+    std::vector<std::string> next_move_words_;            // cutter compensation, for the next move
     bool compensating_ = false;
     bool ended_ = false;
     bool finished_ = false;

@@ -20,7 +20,7 @@ struct Problem {
 struct ToolUse {
     int tool = 0;
     double length = 0;
-    std::optional<int> adjust; // the length offset register
+    std::optional<int> adjust;                  // the length offset register
     std::int64_t first_line = 0, last_line = 0; // NC lines of the body, counted from 1
     double minutes = 0;
 };

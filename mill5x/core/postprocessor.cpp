@@ -50,7 +50,8 @@ std::string program_head(const PostResult& result, const machine::Settings& sett
         std::snprintf(minutes, sizeof minutes, " - %.2f MIN", tool.minutes);
         head += "(" + nc::tool_length_note(tool.tool, length, tool.adjust) + minutes + ")\r\n";
     }
-    if (settings.block_number_step > 0) head += "N" + std::to_string(settings.block_number_step) + " ";
+    if (settings.block_number_step > 0)
+        head += "N" + std::to_string(settings.block_number_step) + " ";
     head += settings.units == machine::Units::inch ? "G17 G20" : "G17 G21";
     head += " G40 G49 G80 G90 G94 G" + std::to_string(settings.work_offset) + "\r\n";
     return head;

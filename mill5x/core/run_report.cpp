@@ -43,8 +43,8 @@ std::string check_report(const PostResult& result, const machine::Settings& sett
                        fixed(check.worst_angle, 4) + " degrees\r\n";
     if (check.worst_feed_nc_line > 0)
         text += "Check of the feed: the tool tip within " + fixed(check.worst_feed * 100, 2) +
-                " % of the CL feed (worst at NC line " +
-                nc_line(result, check.worst_feed_nc_line) + ")\r\n";
+                " % of the CL feed (worst at NC line " + nc_line(result, check.worst_feed_nc_line) +
+                ")\r\n";
     if (check.failure)
         text += "Check FAILED at NC line " + nc_line(result, check.failure->line) + " (CL line " +
                 std::to_string(check.failure_cl_line) + "): " + check.failure->message + "\r\n";
@@ -58,8 +58,7 @@ std::string tool_list(const PostResult& result) {
         text += padded("", 17) + padded("T" + std::to_string(tool.tool), 8) +
                 padded(fixed(tool.length, 3), 12) +
                 padded(tool.adjust ? "H" + std::to_string(*tool.adjust) : "-", 10) +
-                padded(nc_line(result, tool.first_line) + " to " +
-                           nc_line(result, tool.last_line),
+                padded(nc_line(result, tool.first_line) + " to " + nc_line(result, tool.last_line),
                        18) +
                 fixed(tool.minutes, 2) + " min\r\n";
     }

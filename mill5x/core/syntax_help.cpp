@@ -22,12 +22,13 @@ constexpr std::array words{
                            "program."},
     MajorWord{"TLDATA", "TLDATA/...\n\nThe tool's data: a comment of the NC program. The "
                         "tool length comes from the tool load."},
-    MajorWord{"UNITS", "UNITS/MM\nUNITS/INCHES\n\n"
+    MajorWord{"UNITS", "UNITS/MM\nUNITS/INCHES\nUNITS/INCH\n\n"
                        "The units of the CL values that follow. They are converted to the "
                        "machine's units (UNITS in the settings)."},
     MajorWord{"MULTAX", "MULTAX/ON\nMULTAX/OFF\n\n"
                         "Whether the GOTO records carry a tool axis. With MULTAX/OFF the tool "
-                        "axis is set back to vertical (0, 0, 1)."},
+                        "axis is set back to the Z of the operation's coordinate system (MSYS), "
+                        "vertical without one."},
     MajorWord{"MSYS", "MSYS/x, y, z, xi, xj, xk, yi, yj, yk\n\n"
                       "The operation's coordinate system: its origin and the directions of its "
                       "X and Y axes in machine coordinates. The points and tool axes that follow "

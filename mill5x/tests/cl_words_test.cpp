@@ -64,8 +64,9 @@ TEST(ClWords, NamedCycleWordsDrillTheSameHolesAsTheClassicOnes) {
     for (const auto& [named, classic] : cycles) {
         const auto program = [](const char* cycle) {
             return post_process(std::string("FEDRAT/100\nFROM/10,0,0\nRAPID\nGOTO/20,0,20\n") +
-                                    cycle + "\nGOTO/20,0,0\nGOTO/30,0,0\nGOTO/30,10,-2\n"
-                                            "CYCLE/OFF\nFINI\n",
+                                    cycle +
+                                    "\nGOTO/20,0,0\nGOTO/30,0,0\nGOTO/30,10,-2\n"
+                                    "CYCLE/OFF\nFINI\n",
                                 {}, "T.APT");
         };
         const PostText from_named = program(named), from_classic = program(classic);

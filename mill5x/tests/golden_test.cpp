@@ -38,8 +38,8 @@ TEST(Golden, EverySampleGivesItsReviewedProgramAndStatus) {
         EXPECT_FALSE(result.failed()) << name;
         const std::pair<std::string, std::string> outputs[] = {
             {name + ".NC1", result.nc_program},
-            {name + ".NCS", status_report(result, settings,
-                                          {name + ".APT", name + ".NC1", "MILL5X.pptable"})}};
+            {name + ".NCS",
+             status_report(result, settings, {name + ".APT", name + ".NC1", "MILL5X.pptable"})}};
         for (const auto& [file, text] : outputs) {
             if (update) std::ofstream(golden / file, std::ios::binary) << text;
             EXPECT_EQ(text, read(golden / file)) << file;

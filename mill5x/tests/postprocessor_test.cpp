@@ -31,13 +31,32 @@ TEST(PostProcessor, ASmallClFileGivesExactlyThisProgram) {
             "GOTO/10,0,0", "GOTO/10,5,$  continued", "  0",
             "GOTO/10,5,0 $$ already there: no block", "RAPID", "GODLTA/0,0,20", "END", "FINI"}),
         settings, "T.APT");
-    EXPECT_EQ(result.nc_program,
-              cl({"%", "O1000", "(MILL5X T.APT)", "(MACHINE HEAD_BC)", "(SETTINGS MILL5X.PPTABLE)",
-                  "(T3 LENGTH 50. H3 - 0.28 MIN)", "N10 G17 G21 G40 G49 G80 G90 G94 G54",
-                  "(TEST PART SIDE 1)", "N20 M5", "N30 M9", "N40 G53 Z0.", "N50 T3 M6",
-                  "(T3 LENGTH 50. H3)", "N60 S2500 M3", "N70 M8", "N80 G0 B0. C0.",
-                  "N90 X0. Y0.", "N100 Z200.", "N110 G1 X10. Z150. F200.", "N120 Y5.",
-                  "N130 G0 Z170.", "N140 M5", "N150 M9", "N160 G53 Z0.", "N170 M30", "%"}));
+    EXPECT_EQ(result.nc_program, cl({"%",
+                                     "O1000",
+                                     "(MILL5X T.APT)",
+                                     "(MACHINE HEAD_BC)",
+                                     "(SETTINGS MILL5X.PPTABLE)",
+                                     "(T3 LENGTH 50. H3 - 0.28 MIN)",
+                                     "N10 G17 G21 G40 G49 G80 G90 G94 G54",
+                                     "(TEST PART SIDE 1)",
+                                     "N20 M5",
+                                     "N30 M9",
+                                     "N40 G53 Z0.",
+                                     "N50 T3 M6",
+                                     "(T3 LENGTH 50. H3)",
+                                     "N60 S2500 M3",
+                                     "N70 M8",
+                                     "N80 G0 B0. C0.",
+                                     "N90 X0. Y0.",
+                                     "N100 Z200.",
+                                     "N110 G1 X10. Z150. F200.",
+                                     "N120 Y5.",
+                                     "N130 G0 Z170.",
+                                     "N140 M5",
+                                     "N150 M9",
+                                     "N160 G53 Z0.",
+                                     "N170 M30",
+                                     "%"}));
     const std::string status = status_report(result, settings, {"T.APT", "T.NC1", "M.pptable"});
     for (const char* part :
          {"Result:          complete\r\nNC program:      T.NC1\r\n"
@@ -55,8 +74,8 @@ TEST(PostProcessor, ASmallClFileGivesExactlyThisProgram) {
 
 TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
     const char* stop = after_the_start;
-    const machine::Settings inch{.units = machine::Units::inch},
-        pivot_100{.pivot_distance = 100}, per_minute{.inverse_time = false};
+    const machine::Settings inch{.units = machine::Units::inch}, pivot_100{.pivot_distance = 100},
+        per_minute{.inverse_time = false};
     const Fragment fragments[] = {
         {"from / .25, -2, +3e1 ", "N50 X0.25 Y-2. Z30.\r\n"},
         {"UNITS/INCHES\nLOADTL/1,LENGTH,2\nFEDRAT/10\nFROM/1,2,0.5\nGOTO/1,2,0\n"
@@ -69,14 +88,18 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
          "FEDRAT/100\nGOTO/20,0,0\nMULTAX/OFF\nRAPID\nGOTO/20,0,10",
          "N90 G0 B30. C90.\r\nN100 Y75.\r\nN110 Z129.904\r\nN120 G1 X20. F100.\r\n"
          "N130 G0 Y0. Z160. B0.\r\n",
-         {}, pivot_100},
+         {},
+         pivot_100},
         // Inverse time by hand: the tip moves 10 at 100 per minute, 0.1 min, so F10, while the
         // pivot point 150 up the axis travels 12.618 as the head tilts by 1 degree.
         {"LOADTL/1,LENGTH,50\nGOTO/0,0,0,0,0,1\nGOTO/10,0,0,0.0174524064,0,0.9998476952",
-         "N110 G93 X12.618 Z149.977 B1. F10.\r\n", {}, pivot_100},
+         "N110 G93 X12.618 Z149.977 B1. F10.\r\n",
+         {},
+         pivot_100},
         // Per minute the control moves the pivot point at F: 12.618 in 0.1 min.
         {"LOADTL/1,LENGTH,50\nGOTO/0,0,0,0,0,1\nGOTO/10,0,0,0.0174524064,0,0.9998476952",
-         "N110 X12.618 Z149.977 B1. F126.179\r\n", {},
+         "N110 X12.618 Z149.977 B1. F126.179\r\n",
+         {},
          machine::Settings{.pivot_distance = 100, .inverse_time = false}},
         {"CIRCLE/0,0,0,0,0,1,10\nGOTO/0,10,0", "N50 G3 X0. Y10. I-10. J0. F100.\r\n"},
         {"CIRCLE/0,0,0,0,0,-1,10,0.01,0.5\nGOTO/-10,0,0", "N50 G2 X-10. Y0. I-10. J0. F100."},

@@ -1,7 +1,8 @@
 // MILL5X.exe: reads its command line, finds the settings named after itself beside itself
 // (MILL5X.pptable; a copy named MILL2.exe reads MILL2.pptable, so each copy is a machine of
 // its own), and runs the portable post-processor. It ends with 0 only when the NC program is
-// complete and passed its check. Failures to start and the syntax help are message boxes.
+// complete and passed its check (unless the settings switch the check off). Failures to start
+// and the syntax help are message boxes.
 
 #include "invocation.h"
 #include "job.h"
@@ -50,8 +51,9 @@ int run(const mill5x::Invocation& invocation) {
     case Kind::post_process:
         break;
     }
-    const auto outcome = mill5x::run_job(invocation.cl_path, invocation.base_name,
-                                         std::filesystem::path(own_path()).replace_extension(L".pptable"));
+    const auto outcome =
+        mill5x::run_job(invocation.cl_path, invocation.base_name,
+                        std::filesystem::path(own_path()).replace_extension(L".pptable"));
     if (!outcome.failure.empty()) show(mill5x::widen(outcome.failure), title, MB_OK | MB_ICONERROR);
     return outcome.complete ? 0 : 1;
 }

@@ -51,8 +51,8 @@ std::optional<ToolLength> read_tool_length_note(std::string_view comment) {
     const std::string_view rest = comment.substr(tag + length_tag.size());
     const auto length = std::from_chars(rest.data(), rest.data() + rest.size(), note.length);
     const bool ends = length.ptr == rest.data() + rest.size() || *length.ptr == ' ' ||
-                      (*length.ptr == '.' && (length.ptr + 1 == rest.data() + rest.size() ||
-                                              length.ptr[1] == ' '));
+                      (*length.ptr == '.' &&
+                       (length.ptr + 1 == rest.data() + rest.size() || length.ptr[1] == ' '));
     if (length.ec != std::errc() || !ends || !std::isfinite(note.length)) return {};
     return note;
 }

@@ -18,10 +18,10 @@
 namespace cl {
 
 struct ToolLoad {
-    int tool = 0;                        // 1 to 9999
-    std::optional<double> length;        // LENGTH: tip to spindle face, CL units
-    std::optional<int> adjust;           // ADJUST (or OSETNO): the length offset register
-    std::vector<std::string> passed_by;  // other minor words, each with its values
+    int tool = 0;                       // 1 to 9999
+    std::optional<double> length;       // LENGTH: tip to spindle face, CL units
+    std::optional<int> adjust;          // ADJUST (or OSETNO): the length offset register
+    std::vector<std::string> passed_by; // other minor words, each with its values
 };
 // LOADTL, LOAD (whose first value is TOOL) or SELECT (likewise).
 ToolLoad read_tool_load(const Record& record);

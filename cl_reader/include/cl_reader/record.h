@@ -14,8 +14,8 @@ namespace cl {
 using Value = std::variant<double, std::string>; // a number or an upper-case minor word
 
 struct Record {
-    std::string major;           // upper case, blanks between its words made single
-    std::string text;            // after the major word and its slash, blanks around it removed
+    std::string major;         // upper case, blanks between its words made single
+    std::string text;          // after the major word and its slash, blanks around it removed
     std::vector<Value> values; // filled by parse_values
 };
 

@@ -19,7 +19,7 @@ struct Travel {
 };
 
 struct Settings {
-    Kind kinematics = Kind::head_bc; // KINEMATICS: HEAD_BC
+    Kind kinematics = Kind::head_bc;  // KINEMATICS: HEAD_BC
     Units units = Units::millimetre;  // UNITS: MM or INCH, the units of the NC program
     double rapid_feed = 15000;        // RAPID_FEED: rapid traverse, units/min (time estimate)
     double max_feed = 8000;           // MAX_FEED: highest cutting feed, units/min
@@ -38,12 +38,12 @@ struct Settings {
     // Unset: 0.01 mm and 0.005 mm (0.0004 and 0.0002 inch), 0.01 degrees.
     std::optional<double> linear_tolerance, check_tolerance;
     double check_angle = 0.01;
-    bool check = true;                // CHECK: YES reads the NC program back and checks it
-    int program_number = 1000;        // PROGRAM_NUMBER: the O number
-    int work_offset = 54;             // WORK_OFFSET: G54 to G59
-    std::string retract = "G53 Z0.";  // RETRACT: the block that lifts the tool clear
-    bool rigid_tapping = false;       // RIGID_TAPPING: YES writes M29 before tapping
-    int block_number_step = 10;       // BLOCK_NUMBERS: N-number step, 0 for none
+    bool check = true;               // CHECK: YES reads the NC program back and checks it
+    int program_number = 1000;       // PROGRAM_NUMBER: the O number
+    int work_offset = 54;            // WORK_OFFSET: G54 to G59
+    std::string retract = "G53 Z0."; // RETRACT: the block that lifts the tool clear
+    bool rigid_tapping = false;      // RIGID_TAPPING: YES writes M29 before tapping
+    int block_number_step = 10;      // BLOCK_NUMBERS: N-number step, 0 for none
 
     double linear_tolerance_or_default() const {
         return linear_tolerance.value_or(units == Units::inch ? 0.0004 : 0.01);
