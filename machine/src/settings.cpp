@@ -90,8 +90,8 @@ Setter length(double Settings::*field, double low, double high) {
 Setter limit(std::optional<double> Travel::*side, Travel Settings::*axis) {
     return [=](Settings& s, const Entry& e) { s.*axis.*side = number(e, -1e5, 1e5); };
 }
-Setter tolerance(std::optional<double> Settings::*field) {
-    return [=](Settings& s, const Entry& e) { s.*field = number(e, 1e-6, 10); };
+Setter given(std::optional<double> Settings::*field, double low, double high) {
+    return [=](Settings& s, const Entry& e) { s.*field = number(e, low, high); };
 }
 Setter switched(bool Settings::*field) {
     return [=](Settings& s, const Entry& e) { s.*field = yes_no(e); };
@@ -101,9 +101,20 @@ const std::map<std::string, Setter>& setters() {
     static const std::map<std::string, Setter> table = {
         {"KINEMATICS",
          [](Settings& s, const Entry& e) {
-             if (e.value != kind_name(Kind::head_bc))
-                 throw SettingsError(e.line, "KINEMATICS must be HEAD_BC, not '" + e.value + "'");
-             s.kinematics = Kind::head_bc;
+             for (Kind kind : {Kind::head_bc, Kind::table_ac, Kind::head_b_table_c})
+                 if (e.value == kind_name(kind)) {
+                     s.kinematics = kind;
+                     return;
+                 }
+             throw SettingsError(e.line, "KINEMATICS must be HEAD_BC, TABLE_AC or "
+                                         "HEAD_B_TABLE_C, not '" +
+                                             e.value + "'");
+         }},
+        {"LIMITS",
+         [](Settings& s, const Entry& e) {
+             if (e.value != "STOP" && e.value != "WARN")
+                 throw SettingsError(e.line, "LIMITS must be STOP or WARN, not '" + e.value + "'");
+             s.limits = e.value == "STOP" ? LimitRule::stop : LimitRule::warn;
          }},
         {"UNITS",
          [](Settings& s, const Entry& e) {
@@ -117,10 +128,18 @@ const std::map<std::string, Setter>& setters() {
         {"RAPID_FEED", length(&Settings::rapid_feed, 1, 1e6)},
         {"MAX_FEED", length(&Settings::max_feed, 1, 1e6)},
         {"MAX_SPINDLE", length(&Settings::max_spindle, 1, 1e6)},
+        {"A_MAX_SPEED", length(&Settings::a_max_speed, 1, 1e6)},
         {"B_MAX_SPEED", length(&Settings::b_max_speed, 1, 1e6)},
         {"C_MAX_SPEED", length(&Settings::c_max_speed, 1, 1e6)},
         {"PIVOT_DISTANCE", length(&Settings::pivot_distance, -1e5, 1e5)},
         {"TOOL_LENGTH", length(&Settings::tool_length, 0, 1e5)},
+        {"A_MIN", length(&Settings::a_min, -180, 180)},
+        {"A_MAX", length(&Settings::a_max, -180, 180)},
+        {"A_AXIS_Y", length(&Settings::a_axis_y, -1e5, 1e5)},
+        {"A_AXIS_Z", length(&Settings::a_axis_z, -1e5, 1e5)},
+        {"C_AXIS_X", length(&Settings::c_axis_x, -1e5, 1e5)},
+        {"C_AXIS_Y", length(&Settings::c_axis_y, -1e5, 1e5)},
+        {"REWIND_CLEARANCE", given(&Settings::rewind_clearance, 1e-3, 1e4)},
         {"B_MIN", length(&Settings::b_min, -180, 180)},
         {"B_MAX", length(&Settings::b_max, -180, 180)},
         {"C_MIN", length(&Settings::c_min, -99999, 99999)},
@@ -132,9 +151,9 @@ const std::map<std::string, Setter>& setters() {
         {"Z_MIN", limit(&Travel::min, &Settings::z)},
         {"Z_MAX", limit(&Travel::max, &Settings::z)},
         {"INVERSE_TIME", switched(&Settings::inverse_time)},
-        {"LINEAR_TOLERANCE", tolerance(&Settings::linear_tolerance)},
+        {"LINEAR_TOLERANCE", given(&Settings::linear_tolerance, 1e-6, 10)},
         {"CHECK", switched(&Settings::check)},
-        {"CHECK_TOLERANCE", tolerance(&Settings::check_tolerance)},
+        {"CHECK_TOLERANCE", given(&Settings::check_tolerance, 1e-6, 10)},
         {"CHECK_ANGLE", length(&Settings::check_angle, 1e-6, 10)},
         {"PROGRAM_NUMBER",
          [](Settings& s, const Entry& e) { s.program_number = whole_number(e, 1, 9999); }},
@@ -162,7 +181,15 @@ void check_order(const std::optional<double>& low, const std::optional<double>& 
 
 } // namespace
 
-std::string_view kind_name(Kind) {
+std::string_view kind_name(Kind kind) {
+    switch (kind) {
+    case Kind::table_ac:
+        return "TABLE_AC";
+    case Kind::head_b_table_c:
+        return "HEAD_B_TABLE_C";
+    case Kind::head_bc:
+        break;
+    }
     return "HEAD_BC";
 }
 
@@ -193,6 +220,7 @@ Settings read_settings(std::string_view text) {
             throw SettingsError(line_number, entry.key + " is given twice");
         setter->second(settings, entry);
     }
+    check_order(settings.a_min, settings.a_max, "A_MIN", "A_MAX");
     check_order(settings.b_min, settings.b_max, "B_MIN", "B_MAX");
     check_order(settings.c_min, settings.c_max, "C_MIN", "C_MAX");
     check_order(settings.x.min, settings.x.max, "X_MIN", "X_MAX");

@@ -47,46 +47,92 @@ TEST(PivotPoint, IsTheTranslationCalculatorsProgramPoint) {
     EXPECT_DOUBLE_EQ(p.z, 15.429882);
 }
 
-// B30 C90 points the tool along (0, sin 30, cos 30); the pivot lies 150 (tool 50, pivot
-// distance 100) up that axis from the tip.
-TEST(HeadBc, ForwardAndInverseMeetAtATiltedAxis) {
-    const Kinematics head(Settings{.pivot_distance = 100});
-    const ToolPose pose{{10, 0, 0}, {0, 0.5, std::sqrt(0.75)}};
-    const auto axes = head.inverse(pose, {}, 50);
-    ASSERT_TRUE(axes);
-    EXPECT_NEAR(axes->b, 30, 1e-12);
-    EXPECT_NEAR(axes->c, 90, 1e-12);
-    EXPECT_NEAR(axes->linear.y, 75, 1e-12);
-    EXPECT_NEAR(axes->linear.z, 150 * std::sqrt(0.75), 1e-12);
-    const ToolPose back = head.forward(*axes, 50);
-    EXPECT_NEAR(geometry::distance(back.tip, pose.tip), 0, 1e-12);
-    EXPECT_NEAR(geometry::distance(back.axis, pose.axis), 0, 1e-12);
+// The tool axis (0, sin 30, cos 30) at the tip (10, 0, 0), on each kind, by hand:
+// - HEAD_BC: B = acos(cos 30) = 30, C = atan2(0.5, 0) = 90; the pivot lies 150 (tool 50, pivot
+//   distance 100) up the axis: (10, 75, 129.904). Its mirror B-30 C-90 has the same pivot.
+// - TABLE_AC with the A axis through Y0 Z-100: C = atan2(i, j) = 0 brings the axis into YZ,
+//   A = atan2(0.5, cos 30) = 30 stands it up; the tip turned by A about the A axis:
+//   (10, 0 cos 30 - 100 sin 30, -100 + 100 cos 30) = (10, -50, -13.397). Its mirror A-30
+//   C-180 (as near to C0 as C180) turns the tip to (-10, 0, 0) first, then to
+//   (-10, 50, -13.397).
+// - HEAD_B_TABLE_C: C = atan2(-j, i) = -90 turns the axis to (0.5, 0, cos 30), B = 30; the
+//   tip turned by C is (0, -10, 0), the pivot 150 up the head: (75, -10, 129.904). Its mirror
+//   B-30 C90: (0, 10, 0) and (-75, 10, 129.904).
+// The mirror is chosen when the limits leave out the first solution.
+TEST(Kinematics, EachKindAtATiltedAxisAndAtItsLimit) {
+    const double k = std::cos(30 * std::numbers::pi / 180);
+    const Settings head{.pivot_distance = 100};
+    Settings table{.kinematics = Kind::table_ac, .a_axis_z = -100}, mixed = head;
+    mixed.kinematics = Kind::head_b_table_c;
+    Settings head_mirror = head, table_mirror = table, mixed_mirror = mixed;
+    head_mirror.b_max = table_mirror.a_max = mixed_mirror.b_max = 0;
+    const struct {
+        const Settings& settings;
+        double tilt, c;
+        Vector linear;
+    } rows[] = {
+        {head, 30, 90, {10, 75, 150 * k}},
+        {head_mirror, -30, -90, {10, 75, 150 * k}},
+        {table, 30, 0, {10, -50, -100 + 100 * k}},
+        {table_mirror, -30, -180, {-10, 50, -100 + 100 * k}},
+        {mixed, 30, -90, {75, -10, 150 * k}},
+        {mixed_mirror, -30, 90, {-75, 10, 150 * k}},
+    };
+    const ToolPose pose{{10, 0, 0}, {0, 0.5, k}};
+    for (const auto& row : rows) {
+        const Kinematics kinematics(row.settings);
+        const int index = static_cast<int>(&row - rows);
+        const auto axes = kinematics.inverse(pose, {}, 50);
+        ASSERT_TRUE(axes) << index;
+        EXPECT_NEAR(kinematics.uses('A') ? axes->a : axes->b, row.tilt, 1e-9) << index;
+        EXPECT_NEAR(axes->c, row.c, 1e-9) << index;
+        EXPECT_NEAR(geometry::distance(axes->linear, row.linear), 0, 1e-9) << index;
+        const ToolPose back = kinematics.forward(*axes, 50);
+        EXPECT_NEAR(geometry::distance(back.tip, pose.tip), 0, 1e-9) << index;
+        EXPECT_NEAR(geometry::distance(back.axis, pose.axis), 0, 1e-12) << index;
+    }
 }
 
-// The bound holds over moves that tilt, turn or both, and is not loose by more than the
-// sin B it takes at its worst.
-TEST(HeadBc, TheTipStraysNoFartherThanTheBound) {
-    const Kinematics head(Settings{.pivot_distance = 150, .c_min = -9999, .c_max = 9999});
+// On every kind, over moves that tilt, turn or both, the tip strays no farther than the
+// bound says, and the bound is no more than a few times too large.
+TEST(Kinematics, TheTipStraysNoFartherThanTheBound) {
+    Settings head{.pivot_distance = 150, .c_min = -9999, .c_max = 9999};
+    Settings table = head, mixed = head;
+    table.kinematics = Kind::table_ac;
+    table.a_axis_z = -50;
+    table.c_axis_x = 20;
+    mixed.kinematics = Kind::head_b_table_c;
     const Axes moves[][2] = {
         {{.b = 10}, {.linear = {5, 5, 0}, .b = 10, .c = 22.5}}, // a swarf corner
-        {{.b = -20}, {.b = 40}},                                // a tilt through B0
+        {{.b = -20}, {.b = 40}},                                // a tilt through 0
         {{.b = 80, .c = 10}, {.linear = {10, 0, 0}, .b = 100, .c = 70}},
     };
-    for (const auto& [from, to] : moves) {
-        const ToolPose start = head.forward(from, 90), end = head.forward(to, 90);
-        double worst = 0;
-        for (int i = 1; i < 100; ++i) {
-            Axes at = to;
-            const double t = i / 100.0;
-            at.linear = geometry::lerp(from.linear, to.linear, t);
-            at.b = from.b + (to.b - from.b) * t;
-            at.c = from.c + (to.c - from.c) * t;
-            worst = std::max(
-                worst, geometry::distance_to_segment(head.forward(at, 90).tip, start.tip, end.tip));
+    for (const Settings* settings : {&head, &table, &mixed}) {
+        const Kinematics kinematics(*settings);
+        for (const auto& move : moves) {
+            Axes from = move[0], to = move[1];
+            if (kinematics.uses('A')) {
+                std::swap(from.a, from.b);
+                std::swap(to.a, to.b);
+                from.linear.x += 60; // away from the turn's axis, where turning bends most
+                to.linear.x += 60;
+            }
+            const ToolPose start = kinematics.forward(from, 90), end = kinematics.forward(to, 90);
+            double worst = 0;
+            for (int i = 1; i < 100; ++i) {
+                const double t = i / 100.0;
+                Axes at = to;
+                at.linear = geometry::lerp(from.linear, to.linear, t);
+                at.a = from.a + (to.a - from.a) * t;
+                at.b = from.b + (to.b - from.b) * t;
+                at.c = from.c + (to.c - from.c) * t;
+                worst = std::max(worst, geometry::distance_to_segment(
+                                            kinematics.forward(at, 90).tip, start.tip, end.tip));
+            }
+            const double bound = kinematics.straying_bound(from, to, 90);
+            EXPECT_LE(worst, bound) << machine::kind_name(settings->kinematics) << " " << to.c;
+            EXPECT_GT(worst, bound / 8) << machine::kind_name(settings->kinematics) << " " << to.c;
         }
-        const double bound = head.straying_bound(from, to, 90);
-        EXPECT_LE(worst, bound) << from.b << " " << to.b;
-        EXPECT_GT(worst, bound / 4) << from.b << " " << to.b;
     }
 }
 

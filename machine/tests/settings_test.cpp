@@ -32,7 +32,9 @@ TEST(Settings, FaultsNameTheLineAndTheKey) {
         {"WORK_OFFSET = G60", 1, "WORK_OFFSET must be G54 to G59, not 'G60'"},
         {"RETRACT = G53 Z", 1, "RETRACT must be NC words such as G53 Z0., not 'G53 Z'"},
         {"CHECK_TOLERANCE = 0", 1, "CHECK_TOLERANCE must be a number from 0.000001 to 10, not '0'"},
-        {"KINEMATICS = TABLE", 1, "KINEMATICS must be HEAD_BC, not 'TABLE'"},
+        {"KINEMATICS = TABLE", 1,
+         "KINEMATICS must be HEAD_BC, TABLE_AC or HEAD_B_TABLE_C, not 'TABLE'"},
+        {"LIMITS = IGNORE", 1, "LIMITS must be STOP or WARN, not 'IGNORE'"},
     };
     for (const auto& [text, line, message] : cases) {
         try {

@@ -23,6 +23,8 @@ struct Expectation {
     std::optional<geometry::Vector> from;
     double feed = 0;
     double r_level = 0; // hole: the height of the tip at the cycle's R level
+    // position: after how many of the statement's lines it holds; -1: after all of them.
+    std::int64_t lines = -1;
 };
 
 } // namespace mill5x

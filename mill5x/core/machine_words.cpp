@@ -118,6 +118,7 @@ void Post::tool_change(const cl::ToolLoad& load) {
     found->adjust = load.adjust;
     tool_ = static_cast<std::size_t>(found - tools.begin());
     approach_next_ = true;
+    length_on_ = false;
 }
 
 void Post::spindl(const cl::Record& r) {
@@ -212,7 +213,7 @@ void Post::end_program() {
     stop_spindle_and_coolant();
     retract();
     machine::Axes home = position_.value_or(machine::Axes{});
-    home.b = home.c = 0;
+    home.a = home.b = home.c = 0;
     if (!at(home, false)) {
         writer_.held(Held::motion, "G0");
         rotary_positions(home);

@@ -30,6 +30,11 @@ machine::Axes between(const machine::Axes& from, const machine::Axes& to, double
     return axes;
 }
 
+bool same_rotary(const machine::Axes& a, const machine::Axes& b) {
+    return std::fabs(a.a - b.a) < 1e-9 && std::fabs(a.b - b.b) < 1e-9 &&
+           std::fabs(a.c - b.c) < 1e-9;
+}
+
 } // namespace
 
 double Post::feed_per_minute(const cl::Feed& feed) const {
@@ -118,12 +123,14 @@ machine::Axes Post::axes_for(const cl::ToolPosition& target) const {
 }
 
 void Post::rotary_positions(const machine::Axes& axes) {
-    writer_.held(Held::b, 'B', axes.b, angle_decimals);
+    if (kinematics_.uses('A')) writer_.held(Held::a, 'A', axes.a, angle_decimals);
+    if (kinematics_.uses('B')) writer_.held(Held::b, 'B', axes.b, angle_decimals);
     writer_.held(Held::c, 'C', axes.c, angle_decimals);
 }
 
 void Post::positions(const machine::Axes& axes) {
     const int d = length_decimals();
+    within_travel(axes);
     writer_.held(Held::x, 'X', axes.linear.x, d);
     writer_.held(Held::y, 'Y', axes.linear.y, d);
     writer_.held(Held::z, 'Z', axes.linear.z, d);
@@ -132,11 +139,36 @@ void Post::positions(const machine::Axes& axes) {
 
 bool Post::at(const machine::Axes& axes, bool linear_too) const {
     const int d = length_decimals();
-    return writer_.holds(Held::b, 'B', axes.b, angle_decimals) &&
+    return (!kinematics_.uses('A') || writer_.holds(Held::a, 'A', axes.a, angle_decimals)) &&
+           (!kinematics_.uses('B') || writer_.holds(Held::b, 'B', axes.b, angle_decimals)) &&
            writer_.holds(Held::c, 'C', axes.c, angle_decimals) &&
            (!linear_too || (writer_.holds(Held::x, 'X', axes.linear.x, d) &&
                             writer_.holds(Held::y, 'Y', axes.linear.y, d) &&
                             writer_.holds(Held::z, 'Z', axes.linear.z, d)));
+}
+
+// A position beyond the machine's travel stops the run, or is a warning where the settings
+// say LIMITS = WARN.
+void Post::within_travel(const machine::Axes& axes) {
+    const std::pair<char, const machine::Travel*> travels[] = {
+        {'X', &settings_.x}, {'Y', &settings_.y}, {'Z', &settings_.z}};
+    const double values[] = {axes.linear.x, axes.linear.y, axes.linear.z};
+    for (int i = 0; i < 3; ++i) {
+        const auto& [axis, travel] = travels[i];
+        const double value = values[i];
+        std::optional<std::string> beyond;
+        if (travel->min && value < *travel->min - 1e-9)
+            beyond = nc_address(axis, value, length_decimals()) + " lies " +
+                     nc_address(' ', *travel->min - value, length_decimals()).substr(1) +
+                     " beyond " + axis + "_MIN";
+        else if (travel->max && value > *travel->max + 1e-9)
+            beyond = nc_address(axis, value, length_decimals()) + " lies " +
+                     nc_address(' ', value - *travel->max, length_decimals()).substr(1) +
+                     " beyond " + axis + "_MAX";
+        if (!beyond) continue;
+        if (settings_.limits == machine::LimitRule::stop) throw cl::Error(*beyond);
+        warn(*beyond);
+    }
 }
 
 void Post::set_tool_length(double length) {
@@ -187,6 +219,7 @@ void Post::approach(const machine::Axes& to, bool rapid_down) {
         else
             coolant_ = words;
     }
+    within_travel(to);
     const int d = length_decimals();
     const bool turns = !at(to, false);
     const bool over = !writer_.holds(Held::x, 'X', to.linear.x, d) ||
@@ -211,6 +244,17 @@ void Post::approach(const machine::Axes& to, bool rapid_down) {
         if (!rapid_down) writer_.held(Held::feed_mode, "G94");
         writer_.held(Held::motion, rapid_down ? "G0" : "G1");
         add_cutter_compensation();
+        // Where the control adds the tool length, it does so from here.
+        if (kinematics_.control_adds_tool_length() && !length_on_) {
+            if (tool_) {
+                const ToolUse& tool = result_.tools[*tool_];
+                writer_.word("G43");
+                writer_.word("H" + std::to_string(tool.adjust.value_or(tool.tool)));
+                length_on_ = true;
+            } else {
+                warn("no tool was loaded: the control adds no tool length (G43 H)");
+            }
+        }
         writer_.held(Held::z, 'Z', to.linear.z, d);
         if (!rapid_down) writer_.held(Held::feed, 'F', *feed_, d);
         writer_.end_block();
@@ -219,8 +263,64 @@ void Post::approach(const machine::Axes& to, bool rapid_down) {
     approach_next_ = false;
 }
 
+bool Post::rewind(const machine::Axes& to) {
+    const cl::ToolPosition start = *tip_;
+    const machine::Axes from = *position_;
+    // The axes for where the tool is, from which it can follow on to `to`.
+    const auto turned = kinematics_.inverse({start.tip, start.axis}, to, tool_length_);
+    if (!turned || (std::fabs(turned->a - from.a) < 1e-9 && std::fabs(turned->b - from.b) < 1e-9 &&
+                    std::fabs(turned->c - from.c) < 1e-9))
+        return false;
+    const bool whole_turn = std::fabs(turned->a - from.a) < 1e-6 &&
+                            std::fabs(turned->b - from.b) < 1e-6 &&
+                            std::fabs(std::remainder(turned->c - from.c, 360.0)) < 1e-6;
+    warn(whole_turn ? "C must pass its limit here: the tool backs off along its axis and C turns "
+                      "back a whole turn"
+                    : "a rotary axis must pass its limit here: the tool backs off along its axis "
+                      "and the axes turn to the other solution");
+    const geometry::Vector clear = geometry::plus(
+        start.tip, geometry::times(start.axis, settings_.rewind_clearance_or_default()));
+    const machine::Axes off = kinematics_.place(clear, from, tool_length_);
+    const machine::Axes turned_off = kinematics_.place(clear, *turned, tool_length_);
+    const machine::Axes back = kinematics_.place(start.tip, *turned, tool_length_);
+    for (const machine::Axes* step : {&off, &turned_off}) {
+        writer_.held(Held::motion, "G0");
+        positions(*step);
+        writer_.end_block();
+        ++result_.rapid_moves;
+    }
+    add_minutes(2 * settings_.rewind_clearance_or_default() / settings_.rapid_feed,
+                &PostResult::rapid_minutes);
+    // Back into the cut where it left, at the feed.
+    writer_.held(Held::feed_mode, "G94");
+    writer_.held(Held::motion, "G1");
+    positions(back);
+    writer_.held(Held::feed, 'F', *feed_, length_decimals());
+    writer_.end_block();
+    ++result_.feed_moves;
+    add_minutes(settings_.rewind_clearance_or_default() / *feed_, &PostResult::feed_minutes);
+    expectations_.push_back({Expectation::Kind::position,
+                             line_,
+                             {start.tip, start.axis},
+                             std::nullopt,
+                             0,
+                             0,
+                             writer_.line_count() - statement_start_});
+    position_ = back;
+    return true;
+}
+
 void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
     if (!feed_) throw cl::Error("no feed rate for this cutting move: FEDRAT is missing");
+    // Where the axes would have to pass a limit to follow the tool, they turn back first:
+    // never within a feed move, where the tip would sweep off the path. Only a large step of
+    // the rotary axes can be such a place.
+    const machine::Axes& now = *position_;
+    const bool large_step =
+        std::fabs(to.a - now.a) + std::fabs(to.b - now.b) + std::fabs(to.c - now.c) > 90;
+    if (large_step && !kinematics_.within_limits(
+                          kinematics_.nearest({target.tip, target.axis}, now, tool_length_)))
+        rewind(to);
     const bool rotary = !at(to, false);
     if (!rotary && at(to)) return; // already there: no block
     const machine::Axes from = *position_;
@@ -228,20 +328,34 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
 
     int pieces = 1;
     if (rotary) {
+        // The bound is cheap and holds everywhere, but can be several times too large: where
+        // it says the move strays too far, the straying is measured. It runs close to a
+        // parabola over the move, so it shrinks with the square of the pieces; a margin
+        // covers a peak between the samples.
         const double bound = kinematics_.straying_bound(from, to, tool_length_);
-        if (bound > straying_allowed_)
-            pieces = static_cast<int>(
-                std::min<double>(most_pieces, std::ceil(std::sqrt(bound / straying_allowed_))));
+        if (bound > straying_allowed_) {
+            double measured = 0;
+            for (double t : {0.25, 0.5, 0.75})
+                measured = std::max(measured,
+                                    geometry::distance_to_segment(
+                                        kinematics_.forward(between(from, to, t), tool_length_).tip,
+                                        start, target.tip));
+            const double straying = std::min(bound, 1.3 * measured);
+            if (straying > straying_allowed_)
+                pieces = static_cast<int>(std::min<double>(
+                    most_pieces, std::ceil(std::sqrt(straying / straying_allowed_))));
+        }
     }
 
     // The tip's path at the CL feed, unless an axis cannot move that fast.
     double minutes = distance(start, target.tip) / *feed_;
     if (rotary) {
-        const double turning = std::max(std::fabs(to.b - from.b) / settings_.b_max_speed,
-                                        std::fabs(to.c - from.c) / settings_.c_max_speed);
+        const double turning = std::max({std::fabs(to.a - from.a) / settings_.a_max_speed,
+                                         std::fabs(to.b - from.b) / settings_.b_max_speed,
+                                         std::fabs(to.c - from.c) / settings_.c_max_speed});
         if (turning > minutes) {
-            warn("the rotary axes' highest speeds (B_MAX_SPEED, C_MAX_SPEED) make a move slower "
-                 "than its feed");
+            warn("the rotary axes' highest speeds (A_MAX_SPEED, B_MAX_SPEED, C_MAX_SPEED) make a "
+                 "move slower than its feed");
             minutes = turning;
         }
         const double linear = distance(from.linear, to.linear) / settings_.max_feed;

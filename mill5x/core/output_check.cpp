@@ -42,8 +42,8 @@ OutputCheck::OutputCheck(const machine::Settings& settings)
       unit_(settings.units == machine::Units::inch ? " inch" : " mm") {}
 
 std::optional<machine::ToolPose> OutputCheck::pose_at(const nc::Axes& axes, nc::AxisSet known) {
-    constexpr nc::AxisSet needed =
-        1u << nc::x | 1u << nc::y | 1u << nc::z | 1u << nc::b | 1u << nc::c;
+    const nc::AxisSet needed = 1u << nc::x | 1u << nc::y | 1u << nc::z | 1u << nc::c |
+                               (kinematics_.uses('A') ? 1u << nc::a : 1u << nc::b);
     if ((known & needed) != needed) return std::nullopt;
     for (const auto& kept : poses_)
         if (kept && kept->axes == axes && kept->tool_length == tool_length_) return kept->pose;
@@ -136,6 +136,7 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
             move.feed +
         path_rounding / (segment.feed * minutes);
     const bool held_back =
+        std::fabs(move.end[nc::a] - move.start[nc::a]) / minutes > 0.99 * settings_.a_max_speed ||
         std::fabs(move.end[nc::b] - move.start[nc::b]) / minutes > 0.99 * settings_.b_max_speed ||
         std::fabs(move.end[nc::c] - move.start[nc::c]) / minutes > 0.99 * settings_.c_max_speed ||
         pivot_path / minutes > 0.99 * settings_.max_feed;
@@ -150,55 +151,61 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
 }
 
 void OutputCheck::check(std::string_view lines, std::span<const Expectation> expected) {
+    // Positions that hold part of the way through the statement's lines (a rewind's return),
+    // and the one that holds after them all.
     const Expectation* position = nullptr;
     auto& holes = holes_;
     auto& arcs = arcs_;
+    auto& checkpoints = checkpoints_;
     holes.clear();
     arcs.clear();
+    checkpoints.clear();
     for (const Expectation& e : expected) {
-        if (e.kind == Expectation::Kind::position) position = &e;
+        if (e.kind == Expectation::Kind::position && e.lines < 0) position = &e;
+        if (e.kind == Expectation::Kind::position && e.lines >= 0) checkpoints.push_back(&e);
         if (e.kind == Expectation::Kind::hole) holes.push_back(&e);
         if (e.kind == Expectation::Kind::arc_middle) arcs.push_back(&e);
     }
     const Expectation* segment = position && position->from ? position : nullptr;
-    std::size_t next_hole = 0, next_arc = 0;
+    std::size_t next_hole = 0, next_arc = 0, next_checkpoint = 0;
+    std::int64_t read = 0;
+    const auto reached_checkpoints = [&] {
+        for (; next_checkpoint < checkpoints.size() && checkpoints[next_checkpoint]->lines <= read;
+             ++next_checkpoint)
+            if (const auto at = pose_at(reader_.position(), reader_.known()))
+                compare(*at, *checkpoints[next_checkpoint], last_move_line_);
+            else
+                fail(last_move_line_, checkpoints[next_checkpoint]->cl_line,
+                     "the NC program leaves the tool's position unknown");
+    };
+    reached_checkpoints();
 
     while (!lines.empty()) {
         const std::size_t end = lines.find('\n');
         std::string_view line = lines.substr(0, end);
         lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
         ++line_;
+        ++read;
         const nc::Block& block = reader_.read(line);
         read_comments(block);
-        if (!block.move) continue;
-        const nc::Move& move = *block.move;
-        last_move_line_ = line_;
-        if (move.kind == nc::MoveKind::linear && segment) {
-            follow_segment(move, *segment);
-        } else if (move.kind == nc::MoveKind::arc && next_arc < arcs.size()) {
-            const Expectation& middle = *arcs[next_arc++];
-            const auto at = pose_at(nc::point_at(move, 0.5), move.known_end);
-            if (at)
-                compare(*at, middle, line_);
-            else
-                fail(line_, middle.cl_line, "the arc starts from an unknown position");
-        } else if (move.kind == nc::MoveKind::cycle && next_hole < holes.size()) {
-            const Expectation& hole = *holes[next_hole++];
-            nc::Axes bottom = move.end, r_level = move.end;
-            bottom[nc::z] = move.cycle.bottom;
-            r_level[nc::z] = move.cycle.r_level;
-            const auto at_bottom = pose_at(bottom, move.known_end);
-            const auto at_r = pose_at(r_level, move.known_end);
-            if (!at_bottom || !at_r) {
-                fail(line_, hole.cl_line, "the hole is drilled from an unknown position");
-                continue;
+        if (block.move) {
+            const nc::Move& move = *block.move;
+            last_move_line_ = line_;
+            if (move.kind == nc::MoveKind::linear && segment &&
+                next_checkpoint == checkpoints.size()) {
+                follow_segment(move, *segment);
+            } else if (move.kind == nc::MoveKind::arc && next_arc < arcs.size()) {
+                const Expectation& middle = *arcs[next_arc++];
+                const auto at = pose_at(nc::point_at(move, 0.5), move.known_end);
+                if (at)
+                    compare(*at, middle, line_);
+                else
+                    fail(line_, middle.cl_line, "the arc starts from an unknown position");
+            } else if (move.kind == nc::MoveKind::cycle && next_hole < holes.size()) {
+                check_hole(move, *holes[next_hole++]);
             }
-            compare(*at_bottom, hole, line_);
-            const double r_off = std::fabs(at_r->tip.z - hole.r_level);
-            if (r_off > settings_.check_tolerance_or_default())
-                fail(line_, hole.cl_line,
-                     "the cycle's R level is " + fixed(r_off) + unit_ + " from the CL's clearance");
         }
+        reached_checkpoints();
     }
     if (next_hole < holes.size())
         fail(line_, holes[next_hole]->cl_line, "a hole of the CL file has no drilling cycle");
@@ -210,6 +217,23 @@ void OutputCheck::check(std::string_view lines, std::span<const Expectation> exp
     else
         fail(last_move_line_, position->cl_line,
              "the NC program leaves the tool's position unknown");
+}
+
+void OutputCheck::check_hole(const nc::Move& move, const Expectation& hole) {
+    nc::Axes bottom = move.end, r_level = move.end;
+    bottom[nc::z] = move.cycle.bottom;
+    r_level[nc::z] = move.cycle.r_level;
+    const auto at_bottom = pose_at(bottom, move.known_end);
+    const auto at_r = pose_at(r_level, move.known_end);
+    if (!at_bottom || !at_r) {
+        fail(line_, hole.cl_line, "the hole is drilled from an unknown position");
+        return;
+    }
+    compare(*at_bottom, hole, line_);
+    const double r_off = std::fabs(at_r->tip.z - hole.r_level);
+    if (r_off > settings_.check_tolerance_or_default())
+        fail(line_, hole.cl_line,
+             "the cycle's R level is " + fixed(r_off) + unit_ + " from the CL's clearance");
 }
 
 } // namespace mill5x

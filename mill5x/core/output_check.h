@@ -34,6 +34,7 @@ public:
 private:
     void read_comments(const nc::Block& block);
     void follow_segment(const nc::Move& move, const Expectation& segment);
+    void check_hole(const nc::Move& move, const Expectation& hole);
     void compare(const machine::ToolPose& pose, const Expectation& expected, std::int64_t nc_line);
     void fail(std::int64_t nc_line, std::int64_t cl_line, const std::string& message);
     // The pose for the axes, where every axis the kinematics needs is known. The last two are
@@ -54,7 +55,7 @@ private:
     };
     std::array<std::optional<KnownPose>, 2> poses_;
     std::size_t older_pose_ = 0;
-    std::vector<const Expectation*> holes_, arcs_; // of the statement being checked
+    std::vector<const Expectation*> holes_, arcs_, checkpoints_; // of the statement checked
 };
 
 } // namespace mill5x

@@ -119,9 +119,9 @@ bool Post::statement(const cl::Statement& statement) {
         throw cl::Error(record_.major + " comes between the circle and the GOTO of the arc's end");
     // A comment's text is taken as it stands: other systems put any characters there.
     if (!is_comment_word(record_.major)) cl::parse_values(record_);
-    const std::int64_t lines_before = writer_.line_count();
+    statement_start_ = writer_.line_count();
     (this->*handler)(record_);
-    if (tool_ && writer_.line_count() > lines_before)
+    if (tool_ && writer_.line_count() > statement_start_)
         result_.tools[*tool_].last_line = writer_.line_count();
     return !finished_;
 }

@@ -101,6 +101,10 @@ private:
     void rotary_positions(const machine::Axes& axes);
     // Whether the control holds these positions already (the rotary axes only, or all).
     bool at(const machine::Axes& axes, bool linear_too = true) const;
+    void within_travel(const machine::Axes& axes);
+    // Where the rotary axes must pass a limit to follow the tool: they turn back clear of
+    // the part first. True when they did.
+    bool rewind(const machine::Axes& to);
     void add_cutter_compensation();
     void start_feed_block(int plane);
     void add_minutes(double minutes, double PostResult::*part);
@@ -119,6 +123,7 @@ private:
     std::vector<Expectation> expectations_;
     std::vector<std::string> new_warnings_;
     std::int64_t line_ = 0;
+    std::int64_t statement_start_ = 0; // the writer's line count when the statement began
     cl::Record record_;
 
     cl::ToolPath path_;
@@ -144,6 +149,7 @@ private:
     bool cycle_written_ = false;                          // its first hole is written in full
     std::vector<std::string> next_move_words_;            // cutter compensation, for the next move
     bool compensating_ = false;
+    bool length_on_ = false; // G43 H given for the tool in the spindle
     bool ended_ = false;
     bool finished_ = false;
 };

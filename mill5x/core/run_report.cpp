@@ -74,10 +74,10 @@ std::string time_report(const PostResult& result) {
 
 std::string extents_report(const PostResult& result, const machine::Settings& settings) {
     const auto& extents = result.extents;
-    const machine::Travel rotary_b{settings.b_min, settings.b_max},
-        rotary_c{settings.c_min, settings.c_max}, none{};
+    const machine::Travel rotary_a{settings.a_min, settings.a_max},
+        rotary_b{settings.b_min, settings.b_max}, rotary_c{settings.c_min, settings.c_max};
     const machine::Travel* limits[] = {&settings.x, &settings.y, &settings.z,
-                                       &none,       &rotary_b,   &rotary_c};
+                                       &rotary_a,   &rotary_b,   &rotary_c};
     std::string text = "Extents:         axis  min         max         limits\r\n";
     for (std::size_t axis = 0; axis < 6; ++axis) {
         if (!extents.seen[axis]) continue;

@@ -48,5 +48,23 @@ TEST(Golden, EverySampleGivesItsReviewedProgramAndStatus) {
     EXPECT_EQ(samples_seen, 4);
 }
 
+// The five-axis sample on each of the shipped machines: complete, checked, and named.
+TEST(Golden, EveryShippedMachineCutsTheFiveAxisSample) {
+    const fs::path samples = MILL5X_SAMPLES_DIR;
+    const std::string blade = read(samples / "workspace" / "JOBS" / "DEMO" / "BLADE5X.APT");
+    for (const char* name : {"MILL5X", "TRUNNION", "HEADTABLE"}) {
+        const machine::Settings settings = machine::read_settings(
+            read(samples / "post-processors" / (std::string(name) + ".pptable")));
+        const PostText result = post_process(blade, settings, "BLADE5X.APT");
+        EXPECT_FALSE(result.failed()) << name << "\n" << result.listing;
+        ASSERT_TRUE(result.check) << name;
+        EXPECT_EQ(result.check->positions, 31) << name;
+        EXPECT_NE(result.nc_program.find(
+                      "(MACHINE " + std::string(machine::kind_name(settings.kinematics)) + ")\r\n"),
+                  std::string::npos)
+            << name;
+    }
+}
+
 } // namespace
 } // namespace mill5x

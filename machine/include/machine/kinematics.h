@@ -1,20 +1,30 @@
 #pragma once
 // The kinematics of the machine a settings file describes: where its axes put the tool
-// (forward), and the axes that put the tool where a CL file says (inverse).
+// (forward), and the axes that put the tool where a CL file says (inverse), for each kind.
 //
-// HEAD_BC, a head that tilts about Y (B) and turns about Z (C). The head at B0 C0 points the
-// tool along +Z; tilting by B and then turning by C points it along
-// (sin B cos C, sin B sin C, cos B). So B = acos(k) and C = atan2(j, i), or the mirrored pair
-// -B, C + 180 when the B limits allow negative tilts. Of the pairs within the limits, the one
-// that turns C least from its previous angle wins (then the one that tilts B least). C is
-// taken among its whole-turn equivalents as the one nearest the previous C. A vertical axis
-// (i = j = 0) keeps the previous C: the head need not turn. The machine is programmed at the
-// head's pivot point, which lies on the tool axis at tool length plus pivot distance from the
-// tool tip; the control adds no tool length.
+// Every kind tilts the tool by one rotary axis (the tilt: B of a head, A of a table) and
+// turns it by another (the turn: C). A tool axis has two solutions, (tilt, turn) with the
+// tilt from 0 to 180 and the mirrored (-tilt, turn + 180); of those within the limits, the
+// one that turns least from the previous turn wins (then the one that tilts least), the turn
+// taken among its whole-turn equivalents as the one nearest the previous turn. A tool axis
+// along the turn's axis keeps the previous turn.
+//
+//   HEAD_BC         the head tilts about Y by B, then turns about Z by C: the tool points
+//                   along (sin B cos C, sin B sin C, cos B). The program holds the head's pivot
+//                   point: tool tip + (tool length + pivot distance) x tool axis.
+//   TABLE_AC        the tool points along +Z; the table tilts about X by A (about its A axis,
+//                   A_AXIS_Y and A_AXIS_Z) and the part on it turns about Z by C (about its C
+//                   axis, C_AXIS_X and C_AXIS_Y), both right-handed. The program holds the tool
+//                   tip in the machine's frame, after the table has turned; the control adds
+//                   the tool length (G43 H).
+//   HEAD_B_TABLE_C  the head tilts about Y by B, the part turns about Z by C (about its C
+//                   axis). The program holds the head's pivot point as on HEAD_BC.
+// All points and tool axes are the part's: the CL file's, in the program's coordinates.
 
 #include "geometry/vector.h"
 #include "machine/settings.h"
 
+#include <memory>
 #include <optional>
 
 namespace machine {
@@ -36,22 +46,36 @@ struct Axes {
 class Kinematics {
 public:
     explicit Kinematics(const Settings& settings);
+    ~Kinematics();
+    Kinematics(const Kinematics&) = delete;
+    Kinematics& operator=(const Kinematics&) = delete;
 
     ToolPose forward(const Axes& axes, double tool_length) const;
     // The axes for a pose (the axis of unit length), chosen near `previous`; nothing when no
     // solution lies within the rotary limits.
     std::optional<Axes> inverse(const ToolPose& pose, const Axes& previous,
                                 double tool_length) const;
+    // The solution nearest `previous`, the limits left aside: where the axes would go if
+    // they could follow the tool on.
+    Axes nearest(const ToolPose& pose, const Axes& previous, double tool_length) const;
     // The linear axes that put the tip at `tip` with the rotary axes of `rotary`.
     Axes place(const Vector& tip, const Axes& rotary, double tool_length) const;
     // At most how far the tip strays from the straight line between its two ends while the
     // axes move linearly from one position to the other.
     double straying_bound(const Axes& from, const Axes& to, double tool_length) const;
 
-private:
-    double arm(double tool_length) const { return tool_length + settings_.pivot_distance; }
+    // The rotary axes the kind moves ("BC" or "AC") and whether the control, not the
+    // program, adds the tool length.
+    bool uses(char rotary_axis) const;
+    bool control_adds_tool_length() const;
+    // Whether the axes lie within the rotary limits.
+    bool within_limits(const Axes& axes) const;
 
+    struct Model; // one kind's geometry
+
+private:
     Settings settings_;
+    std::unique_ptr<const Model> model_;
 };
 
 // HEAD_BC's pieces, for its tests.
