@@ -163,6 +163,48 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
     testing::expect_fragments(fragments);
 }
 
+// The time estimate, part by part, by hand (each after FEDRAT/100 and FROM/10,0,0):
+// - inverse time: the tip moves 10 at 100 a minute while the head tilts by 1 degree: 0.1;
+// - a helix: half a turn of radius 10 dropping 4, sqrt((10 pi)^2 + 4^2) = 31.6698 at 100;
+// - a drilling cycle: from R 2 above the hole to 5 deep at 50 (0.14); the 10 from X10 to
+//   X20, the 2 up to R and the 7 back up to R at the rapid feed of 15000;
+// - a dwell of 3 seconds: 0.05.
+TEST(PostProcessor, TheTimeOfEachKindOfMove) {
+    const struct {
+        const char* cl;
+        double PostResult::*part;
+        double minutes;
+        machine::Settings settings = {};
+    } cases[] = {
+        {"LOADTL/1,LENGTH,50\nGOTO/0,0,0,0,0,1\nGOTO/10,0,0,0.0174524064,0,0.9998476952",
+         &PostResult::inverse_time_minutes, 0.1, machine::Settings{.pivot_distance = 100}},
+        {"CIRCLE/0,0,5,0,0,1,10\nGOTO/-10,0,-4", &PostResult::feed_minutes, 0.316698},
+        {"CYCLE/DRILL,5,MMPM,50,2\nGOTO/20,0,0", &PostResult::feed_minutes,
+         0.14 + 19.0 / 15000},
+        {"DELAY/3", &PostResult::dwell_minutes, 0.05},
+    };
+    for (const auto& c : cases) {
+        const PostText result =
+            post_process(std::string("FEDRAT/100\nFROM/10,0,0\n") + c.cl + "\n", c.settings, "T.APT");
+        EXPECT_NEAR(result.*c.part, c.minutes, 1e-5) << c.cl;
+    }
+}
+
+// A file of millions of records that repeats a warning keeps it once; beyond 200 different
+// ones only their count grows, and the status says how many it left out.
+TEST(PostProcessor, TheStatusListsTwoHundredWarningsAndCountsTheRest) {
+    std::string text = "FEDRAT/100\n";
+    for (int word = 1; word <= 202; ++word)
+        text += "WORD" + std::to_string(word) + "\nWORD" + std::to_string(word) + "\n";
+    const PostText result = post_process(text + "FINI\n", {}, "T.APT");
+    const std::string status = status_report(result, {}, {"T.APT", "T.NC1", "M.pptable"});
+    EXPECT_NE(status.find("Warnings:        404\r\n"), std::string::npos) << status;
+    EXPECT_NE(status.find("line 400: warning: unknown major word 'WORD200' is passed by (2 "
+                          "times)\r\n4 more warnings of other kinds\r\n"),
+              std::string::npos)
+        << status;
+}
+
 // Every translated word has its help, and so have those passed by.
 TEST(SyntaxHelp, CoversEveryWordItTranslates) {
     std::vector<std::string_view> helped;
