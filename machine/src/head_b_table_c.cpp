@@ -52,6 +52,13 @@ public:
         const double r = std::max(from_c_axis(from), from_c_axis(to)) + l + arm_length;
         return (arm_length * db * db + dc * dc * r + 2 * dc * l) / 8;
     }
+    // The head's arm for B; for C the tip's distance from the C axis, at most the pivot's
+    // distance and the arm.
+    double lever(const Vector& pivot, double tool_length) const override {
+        const double arm_length = std::fabs(arm(tool_length));
+        return std::max(arm_length,
+                        std::hypot(pivot.x - c_axis_.x, pivot.y - c_axis_.y) + arm_length);
+    }
     char tilt_axis() const override { return 'B'; }
 
 private:

@@ -40,6 +40,9 @@ public:
         const double sin_b = std::min(1.0, max_b);
         return std::fabs(arm(tool_length)) * (db * db + 2 * db * dc + dc * dc * sin_b) / 8;
     }
+    double lever(const Vector&, double tool_length) const override {
+        return std::fabs(arm(tool_length));
+    }
     char tilt_axis() const override { return 'B'; }
 
 private:

@@ -31,6 +31,8 @@ struct Kinematics::Model {
     // `to` and the tilt and turn by d_tilt and d_turn (radians), the tilt at most max_tilt.
     virtual double straying_bound(const Vector& from, const Vector& to, double d_tilt,
                                   double d_turn, double max_tilt, double tool_length) const = 0;
+    // How far the tip moves for a radian of either rotary axis at most, there.
+    virtual double lever(const Vector& linear, double tool_length) const = 0;
     virtual char tilt_axis() const = 0; // 'A' or 'B'
     virtual bool control_adds_tool_length() const { return false; }
 };

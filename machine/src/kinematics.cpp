@@ -153,6 +153,10 @@ double Kinematics::straying_bound(const Axes& from, const Axes& to, double tool_
     return model_->straying_bound(from.linear, to.linear, d_tilt, d_turn, max_tilt, tool_length);
 }
 
+double Kinematics::lever(const Axes& axes, double tool_length) const {
+    return model_->lever(axes.linear, tool_length);
+}
+
 bool Kinematics::uses(char rotary_axis) const {
     return rotary_axis == 'C' || rotary_axis == model_->tilt_axis();
 }

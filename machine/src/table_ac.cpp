@@ -55,6 +55,13 @@ public:
         const double centres = geometry::distance(a_axis_, c_axis_);
         return (dc * dc * (centres + r) + 2 * dc * (da * r + l) + da * da * r + 2 * da * l) / 8;
     }
+    // The tip's distance from the A axis, and from the C axis (which leans with the table by
+    // at most the distance between the axes): the larger.
+    double lever(const Vector& tip, double) const override {
+        return std::max(std::hypot(tip.y - a_axis_.y, tip.z - a_axis_.z),
+                        std::hypot(tip.x - c_axis_.x, tip.y - c_axis_.y) +
+                            geometry::distance(a_axis_, c_axis_));
+    }
     char tilt_axis() const override { return 'A'; }
     bool control_adds_tool_length() const override { return true; }
 

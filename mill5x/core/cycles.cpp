@@ -127,8 +127,8 @@ void Post::drill(const cl::ToolPosition& hole) {
                            cycle.type == cl::CycleType::ream;
     // Over the hole at the height it is at, to R, down at the feed, back up to where it
     // returns (to R at the feed where the cycle feeds out): the control's order of a cycle.
-    const double over = std::hypot(after.linear.x - position_->linear.x,
-                                   after.linear.y - position_->linear.y);
+    const double over =
+        std::hypot(after.linear.x - position_->linear.x, after.linear.y - position_->linear.y);
     const double rapid = over + std::fabs(position_->linear.z - r_level) + return_level -
                          (feeds_out ? r_level : bottom);
     add_minutes((r_level - bottom) * (feeds_out ? 2 : 1) / feed + rapid / settings_.rapid_feed +

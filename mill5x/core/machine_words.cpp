@@ -101,7 +101,7 @@ void Post::tool_change(const cl::ToolLoad& load) {
     if (!coolant_.empty()) restart_.push_back(coolant_);
     stop_spindle_and_coolant();
     retract();
-    set_tool_length(load.length ? path_.units().length(*load.length) : settings_.tool_length);
+    tool_length_ = load.length ? path_.units().length(*load.length) : settings_.tool_length;
     block({numbered('T', load.tool), "M6"});
     std::string length;
     append_number(length, tool_length_, length_decimals());

@@ -9,6 +9,7 @@
 #include "nc_format.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -171,15 +172,6 @@ void Post::within_travel(const machine::Axes& axes) {
     }
 }
 
-void Post::set_tool_length(double length) {
-    tool_length_ = length;
-    // A piece may stray this far, less what the written positions' rounding may add.
-    const double rounding =
-        tip_rounding(length_decimals(), angle_decimals, length + settings_.pivot_distance);
-    const double tolerance = settings_.linear_tolerance_or_default();
-    straying_allowed_ = std::max(tolerance - rounding, tolerance / 4);
-}
-
 void Post::move_to(const cl::ToolPosition& target, bool rapid) {
     const machine::Axes to = axes_for(target);
     Expectation expected{Expectation::Kind::position, line_, {target.tip, target.axis}};
@@ -310,6 +302,60 @@ bool Post::rewind(const machine::Axes& to) {
     return true;
 }
 
+// Into how many pieces a move must be cut so that the tip strays no farther than `allowed`
+// from the CL segment between start and end. The kind's bound is cheap and holds everywhere
+// but can be several times too large; where it says the move strays too far, the bend of the
+// tip's path is measured along the move (second differences of its points), which gives
+// the pieces, and the middle of each piece is then looked at, with more pieces where one
+// still strays too far. Never more than the bound asks for.
+int Post::pieces_for(const machine::Axes& from, const machine::Axes& to,
+                     const geometry::Vector& start, const geometry::Vector& end, double allowed) {
+    const double bound = kinematics_.straying_bound(from, to, tool_length_);
+    if (bound <= allowed) return 1;
+    const auto pieces_of = [&](double straying) {
+        return static_cast<int>(
+            std::clamp(std::ceil(std::sqrt(straying / allowed)), 1.0, double(most_pieces)));
+    };
+    const int most = pieces_of(bound);
+    constexpr int samples = 8;
+    std::array<geometry::Vector, samples + 1> tip;
+    for (int i = 0; i <= samples; ++i)
+        tip[i] = kinematics_.forward(between(from, to, double(i) / samples), tool_length_).tip;
+    double bend = 0; // |p''| in the move's own parameter, at its largest
+    for (int i = 1; i < samples; ++i)
+        bend = std::max(bend, geometry::norm(geometry::plus(geometry::minus(tip[i - 1], tip[i]),
+                                                            geometry::minus(tip[i + 1], tip[i]))) *
+                                  samples * samples);
+    int pieces = std::min(most, pieces_of(bend / 8));
+    while (pieces < most) {
+        double worst = 0;
+        machine::Axes previous = from;
+        for (int piece = 1; piece <= pieces; ++piece) {
+            const machine::Axes axes = piece_end(from, to, start, end, piece, pieces);
+            worst = std::max(
+                worst, geometry::distance_to_segment(
+                           kinematics_.forward(between(previous, axes, 0.5), tool_length_).tip,
+                           start, end));
+            previous = axes;
+        }
+        if (worst <= allowed) break;
+        pieces = std::min(
+            most, std::max(pieces + 1,
+                           static_cast<int>(std::ceil(pieces * std::sqrt(worst / allowed) * 1.1))));
+    }
+    return pieces;
+}
+
+// The end of piece `piece` of `pieces`: the tip on the CL segment, the rotary axes in even
+// steps.
+machine::Axes Post::piece_end(const machine::Axes& from, const machine::Axes& to,
+                              const geometry::Vector& start, const geometry::Vector& end, int piece,
+                              int pieces) const {
+    if (piece == pieces) return to;
+    const double t = static_cast<double>(piece) / pieces;
+    return kinematics_.place(geometry::lerp(start, end, t), between(from, to, t), tool_length_);
+}
+
 void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
     if (!feed_) throw cl::Error("no feed rate for this cutting move: FEDRAT is missing");
     // Where the axes would have to pass a limit to follow the tool, they turn back first:
@@ -328,53 +374,43 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
 
     int pieces = 1;
     if (rotary) {
-        // The bound is cheap and holds everywhere, but can be several times too large: where
-        // it says the move strays too far, the straying is measured. It runs close to a
-        // parabola over the move, so it shrinks with the square of the pieces; a margin
-        // covers a peak between the samples.
-        const double bound = kinematics_.straying_bound(from, to, tool_length_);
-        if (bound > straying_allowed_) {
-            double measured = 0;
-            for (double t : {0.25, 0.5, 0.75})
-                measured = std::max(measured,
-                                    geometry::distance_to_segment(
-                                        kinematics_.forward(between(from, to, t), tool_length_).tip,
-                                        start, target.tip));
-            const double straying = std::min(bound, 1.3 * measured);
-            if (straying > straying_allowed_)
-                pieces = static_cast<int>(std::min<double>(
-                    most_pieces, std::ceil(std::sqrt(straying / straying_allowed_))));
-        }
+        // What the written positions' rounding may add to the straying, at the rotary axes'
+        // reach from the tip.
+        const double tolerance = settings_.linear_tolerance_or_default();
+        const double rounding = tip_rounding(
+            length_decimals(), angle_decimals,
+            std::max(kinematics_.lever(from, tool_length_), kinematics_.lever(to, tool_length_)));
+        if (rounding > 0.75 * tolerance)
+            warn("the written decimals alone may put the tool tip farther off the path than "
+                 "LINEAR_TOLERANCE here: the check allows their rounding");
+        pieces =
+            pieces_for(from, to, start, target.tip, std::max(tolerance - rounding, tolerance / 4));
     }
 
-    // The tip's path at the CL feed, unless an axis cannot move that fast.
-    double minutes = distance(start, target.tip) / *feed_;
-    if (rotary) {
-        const double turning = std::max({std::fabs(to.a - from.a) / settings_.a_max_speed,
-                                         std::fabs(to.b - from.b) / settings_.b_max_speed,
-                                         std::fabs(to.c - from.c) / settings_.c_max_speed});
-        if (turning > minutes) {
-            warn("the rotary axes' highest speeds (A_MAX_SPEED, B_MAX_SPEED, C_MAX_SPEED) make a "
-                 "move slower than its feed");
-            minutes = turning;
-        }
-        const double linear = distance(from.linear, to.linear) / settings_.max_feed;
-        if (linear > minutes) {
-            warn("MAX_FEED makes a move of the pivot point slower than its feed");
-            minutes = linear;
-        }
-    }
-    const double piece_minutes = minutes / pieces;
+    // Each piece takes the tip's share of the path at the CL feed, unless an axis cannot move
+    // that fast: the rotary axes' shares are even, the pivot point's are not.
+    const double tip_minutes = distance(start, target.tip) / *feed_ / pieces;
+    const double turning = std::max({std::fabs(to.a - from.a) / settings_.a_max_speed,
+                                     std::fabs(to.b - from.b) / settings_.b_max_speed,
+                                     std::fabs(to.c - from.c) / settings_.c_max_speed}) /
+                           pieces;
+    if (rotary && turning > tip_minutes)
+        warn("the rotary axes' highest speeds (A_MAX_SPEED, B_MAX_SPEED, C_MAX_SPEED) make a "
+             "move slower than its feed");
     const bool inverse_time = rotary && settings_.inverse_time;
     const int d = length_decimals();
 
+    double minutes = 0;
     machine::Axes previous = from;
     for (int piece = 1; piece <= pieces; ++piece) {
-        const double t = static_cast<double>(piece) / pieces;
-        const machine::Axes axes = piece == pieces
-                                       ? to
-                                       : kinematics_.place(geometry::lerp(start, target.tip, t),
-                                                           between(from, to, t), tool_length_);
+        const machine::Axes axes = piece_end(from, to, start, target.tip, piece, pieces);
+        const double pivot = distance(previous.linear, axes.linear);
+        double piece_minutes = rotary ? std::max(tip_minutes, turning) : tip_minutes;
+        if (rotary && pivot / settings_.max_feed > piece_minutes) {
+            warn("MAX_FEED makes a move of the pivot point slower than its feed");
+            piece_minutes = pivot / settings_.max_feed;
+        }
+        minutes += piece_minutes;
         if (piece < pieces && at(axes)) continue;
         writer_.held(Held::feed_mode, inverse_time ? "G93" : "G94");
         writer_.held(Held::motion, "G1");
@@ -389,7 +425,6 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
             writer_.forget(Held::feed);
         } else if (rotary) {
             // Per minute, the control moves the pivot point at F.
-            const double pivot = distance(previous.linear, axes.linear);
             if (pivot < 1e-9)
                 warn("a move that only turns the head has no feed per minute: F is the CL "
                      "feed (INVERSE_TIME = YES gives it its time)");

@@ -66,8 +66,14 @@ void OutputCheck::read_comments(const nc::Block& block) {
             tool_length_ = note->length;
 }
 
+// What the rounding of the written positions alone may put the tip off by, at these axes.
+double OutputCheck::rounding_at(const nc::Axes& axes) const {
+    return tip_rounding(settings_.units == machine::Units::inch ? 4 : 3, angle_decimals,
+                        kinematics_.lever(machine_axes(axes), tool_length_));
+}
+
 void OutputCheck::compare(const machine::ToolPose& pose, const Expectation& expected,
-                          std::int64_t nc_line) {
+                          std::int64_t nc_line, const nc::Axes& axes) {
     ++result_.positions;
     const double off = distance(pose.tip, expected.pose.tip);
     const double angle = angle_between(pose.axis, expected.pose.axis);
@@ -77,7 +83,8 @@ void OutputCheck::compare(const machine::ToolPose& pose, const Expectation& expe
         result_.worst_tip_cl_line = expected.cl_line;
     }
     result_.worst_angle = std::max(result_.worst_angle, angle);
-    if (off > settings_.check_tolerance_or_default())
+    // The program cannot be nearer than its decimals hold, however tight the tolerance.
+    if (off > std::max(settings_.check_tolerance_or_default(), rounding_at(axes)))
         fail(nc_line, expected.cl_line,
              "the tool tip is " + fixed(off) + unit_ + " from the CL position");
     else if (angle > settings_.check_angle)
@@ -86,7 +93,8 @@ void OutputCheck::compare(const machine::ToolPose& pose, const Expectation& expe
 }
 
 // A feed move on the way to a CL position: the tip must stay within the straight CL segment
-// all along, and move at the CL feed unless an axis's highest speed holds it back.
+// all along, and move at the CL feed unless an axis's highest speed holds it back; the pivot
+// point never faster than MAX_FEED.
 void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segment) {
     const auto start = pose_at(move.start, move.known_start);
     const auto end = pose_at(move.end, move.known_end);
@@ -114,7 +122,12 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
         result_.worst_along = worst;
         result_.worst_along_nc_line = line_;
     }
-    if (worst > settings_.linear_tolerance_or_default())
+    // The post-processor keeps each piece within the tolerance less the rounding, or a
+    // quarter of it where the rounding alone takes more.
+    const double tolerance = settings_.linear_tolerance_or_default();
+    const double rounding = std::max(rounding_at(move.start), rounding_at(move.end));
+    const double along = std::max(tolerance, tolerance / 4 + rounding);
+    if (worst > along)
         fail(line_, segment.cl_line,
              "the tool tip leaves the CL path by " + fixed(worst) + unit_ + " along the move");
 
@@ -125,16 +138,15 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
     if (!inverse_time && pivot_path < 1e-9) return;
     const double minutes = inverse_time ? 1 / move.feed : pivot_path / move.feed;
     const double ratio = tip_path / minutes / segment.feed;
-    // What the written numbers' rounding explains: of F, and of the tip at both ends of the
-    // path the move should have taken.
+    // What rounding and the straying explain: of F; of the tip at both ends of the path the
+    // move should have taken; and a path that bows by `along` over a chord L is longer by
+    // about 8/3 (along / L)^2 of it.
     const int length_decimals = settings_.units == machine::Units::inch ? 4 : 3;
-    const double path_rounding =
-        2 * tip_rounding(length_decimals, angle_decimals, tool_length_ + settings_.pivot_distance);
-    const double tolerance =
-        feed_tolerance +
-        0.5 * std::pow(10.0, -(inverse_time ? inverse_time_decimals : length_decimals)) /
-            move.feed +
-        path_rounding / (segment.feed * minutes);
+    const double f_rounding =
+        0.5 * std::pow(10.0, -(inverse_time ? inverse_time_decimals : length_decimals)) / move.feed;
+    const double chord = segment.feed * minutes;
+    const double bow = along / chord;
+    const double allowed = feed_tolerance + f_rounding + 2 * rounding / chord + 8.0 / 3 * bow * bow;
     const bool held_back =
         std::fabs(move.end[nc::a] - move.start[nc::a]) / minutes > 0.99 * settings_.a_max_speed ||
         std::fabs(move.end[nc::b] - move.start[nc::b]) / minutes > 0.99 * settings_.b_max_speed ||
@@ -145,9 +157,15 @@ void OutputCheck::follow_segment(const nc::Move& move, const Expectation& segmen
         result_.worst_feed = off;
         result_.worst_feed_nc_line = line_;
     }
-    if (off > tolerance)
+    if (off > allowed)
         fail(line_, segment.cl_line,
              "the tool tip moves at " + fixed(ratio * 100) + " % of the CL feed");
+    const double pivot_rounding = std::sqrt(3.0) * std::pow(10.0, -length_decimals) / pivot_path;
+    if (pivot_path / minutes >
+        settings_.max_feed * (1 + feed_tolerance + f_rounding + pivot_rounding))
+        fail(line_, segment.cl_line,
+             "the linear axes move at " + fixed(pivot_path / minutes) +
+                 " a minute, faster than MAX_FEED");
 }
 
 void OutputCheck::check(std::string_view lines, std::span<const Expectation> expected) {
@@ -173,7 +191,7 @@ void OutputCheck::check(std::string_view lines, std::span<const Expectation> exp
         for (; next_checkpoint < checkpoints.size() && checkpoints[next_checkpoint]->lines <= read;
              ++next_checkpoint)
             if (const auto at = pose_at(reader_.position(), reader_.known()))
-                compare(*at, *checkpoints[next_checkpoint], last_move_line_);
+                compare(*at, *checkpoints[next_checkpoint], last_move_line_, reader_.position());
             else
                 fail(last_move_line_, checkpoints[next_checkpoint]->cl_line,
                      "the NC program leaves the tool's position unknown");
@@ -196,9 +214,10 @@ void OutputCheck::check(std::string_view lines, std::span<const Expectation> exp
                 follow_segment(move, *segment);
             } else if (move.kind == nc::MoveKind::arc && next_arc < arcs.size()) {
                 const Expectation& middle = *arcs[next_arc++];
-                const auto at = pose_at(nc::point_at(move, 0.5), move.known_end);
+                const nc::Axes halfway = nc::point_at(move, 0.5);
+                const auto at = pose_at(halfway, move.known_end);
                 if (at)
-                    compare(*at, middle, line_);
+                    compare(*at, middle, line_, halfway);
                 else
                     fail(line_, middle.cl_line, "the arc starts from an unknown position");
             } else if (move.kind == nc::MoveKind::cycle && next_hole < holes.size()) {
@@ -213,7 +232,7 @@ void OutputCheck::check(std::string_view lines, std::span<const Expectation> exp
         fail(line_, arcs[next_arc]->cl_line, "an arc of the CL file has no G2 or G3 block");
     if (!position) return;
     if (const auto at = pose_at(reader_.position(), reader_.known()))
-        compare(*at, *position, last_move_line_);
+        compare(*at, *position, last_move_line_, reader_.position());
     else
         fail(last_move_line_, position->cl_line,
              "the NC program leaves the tool's position unknown");
@@ -229,7 +248,7 @@ void OutputCheck::check_hole(const nc::Move& move, const Expectation& hole) {
         fail(line_, hole.cl_line, "the hole is drilled from an unknown position");
         return;
     }
-    compare(*at_bottom, hole, line_);
+    compare(*at_bottom, hole, line_, bottom);
     const double r_off = std::fabs(at_r->tip.z - hole.r_level);
     if (r_off > settings_.check_tolerance_or_default())
         fail(line_, hole.cl_line,

@@ -35,7 +35,9 @@ private:
     void read_comments(const nc::Block& block);
     void follow_segment(const nc::Move& move, const Expectation& segment);
     void check_hole(const nc::Move& move, const Expectation& hole);
-    void compare(const machine::ToolPose& pose, const Expectation& expected, std::int64_t nc_line);
+    void compare(const machine::ToolPose& pose, const Expectation& expected, std::int64_t nc_line,
+                 const nc::Axes& axes);
+    double rounding_at(const nc::Axes& axes) const;
     void fail(std::int64_t nc_line, std::int64_t cl_line, const std::string& message);
     // The pose for the axes, where every axis the kinematics needs is known. The last two are
     // kept: each move's start is the last one's end.

@@ -64,8 +64,7 @@ std::string comment_text(std::string_view text) {
 Post::Post(const machine::Settings& settings, PostResult& result)
     : settings_(settings), kinematics_(settings), result_(result),
       writer_({settings.block_number_step, 2, length_decimals()}),
-      path_(settings.units == machine::Units::inch) {
-    set_tool_length(settings.tool_length);
+      path_(settings.units == machine::Units::inch), tool_length_(settings.tool_length) {
     // What the head's safety block sets.
     writer_.assume(Held::plane, "G17");
     writer_.assume(Held::feed_mode, "G94");

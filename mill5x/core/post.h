@@ -114,7 +114,11 @@ private:
     double arc_tolerance() const {
         return settings_.units == machine::Units::inch ? 0.0002 : 0.005;
     }
-    void set_tool_length(double length);
+    int pieces_for(const machine::Axes& from, const machine::Axes& to,
+                   const geometry::Vector& start, const geometry::Vector& end, double allowed);
+    machine::Axes piece_end(const machine::Axes& from, const machine::Axes& to,
+                            const geometry::Vector& start, const geometry::Vector& end, int piece,
+                            int pieces) const;
 
     const machine::Settings& settings_;
     const machine::Kinematics kinematics_;
@@ -134,9 +138,6 @@ private:
     std::optional<double> feed_;      // machine units per minute
     std::optional<std::size_t> tool_; // result_.tools: the tool in the spindle
     double tool_length_ = 0;
-    // How far each piece of a linearized move may stray, so that with the rounding of the
-    // written positions the tip stays within the linearization tolerance.
-    double straying_allowed_ = 0;
     std::optional<double> spindle_speed_;
     std::string spindle_direction_ = "M3";
     bool spindle_on_ = false;

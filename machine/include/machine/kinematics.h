@@ -64,6 +64,9 @@ public:
     // axes move linearly from one position to the other.
     double straying_bound(const Axes& from, const Axes& to, double tool_length) const;
 
+    // How far the tool tip moves at most for a radian of any one rotary axis, at these axes:
+    // what an error of the rotary axes' positions (their rounding) makes of the tip's.
+    double lever(const Axes& axes, double tool_length) const;
     // The rotary axes the kind moves ("BC" or "AC") and whether the control, not the
     // program, adds the tool length.
     bool uses(char rotary_axis) const;
