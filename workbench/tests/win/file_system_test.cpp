@@ -2,11 +2,14 @@
 
 #include "commands/win/win32_shell.h"
 #include "tests/win/plexo_test_window.h"
-#include "win/change_watch.h"
 #include "win/folder_contents.h"
+#include "win/program_watch.h"
 #include "win/whole_file.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
 
 namespace workbench::win {
 namespace {
@@ -40,19 +43,43 @@ TEST(ReplaceFileContent, WritesTheWholeFileOrLeavesTheOldOne) {
     EXPECT_EQ(read_whole_file(folder / L"gone.cfg"), std::nullopt);
 }
 
-// A program the shell started is handed to the watch, which tells the window of its end.
-TEST(ChangeWatch, TellsWhenAStartedProgramEnds) {
+// Every program the shell started is watched, however many run at once: the end of one
+// started after 64 that still run is told, with its task id and its exit code.
+TEST(ProgramWatch, TellsTheEndOfEveryStartedProgramWithItsExitCode) {
     const HWND window =
         CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    ChangeWatch watch(window, WM_APP);
-    Win32Shell shell(nullptr, [&](HANDLE process) { watch.watch_process(process); });
-    ASSERT_TRUE(shell.start({L"cmd.exe", {{L"switch", L"/c"}, {L"command", L"exit"}}}).task_id);
+    ProgramWatch watch(window, WM_APP);
+    std::wstring cmd(MAX_PATH, L'\0');
+    cmd.resize(GetSystemDirectoryW(cmd.data(), MAX_PATH));
+    cmd += L"\\cmd.exe";
+    // Suspended, they run until ended here, whatever the test comes to.
+    struct Running : std::vector<PROCESS_INFORMATION> {
+        using vector::vector;
+        ~Running() {
+            for (PROCESS_INFORMATION& process : *this) {
+                TerminateProcess(process.hProcess, 0);
+                CloseHandle(process.hThread);
+                CloseHandle(process.hProcess);
+            }
+        }
+    } running;
+    for (int n = 0; n < MAXIMUM_WAIT_OBJECTS; ++n) {
+        PROCESS_INFORMATION& process = running.emplace_back();
+        STARTUPINFOW startup{sizeof startup};
+        ASSERT_TRUE(CreateProcessW(cmd.c_str(), nullptr, nullptr, nullptr, FALSE,
+                                   CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                                   &process));
+        EXPECT_TRUE(watch.watch(process.hProcess));
+    }
+    Win32Shell shell(nullptr, [&](HANDLE process) { watch.watch(process); });
+    const auto started = shell.start({L"cmd.exe", {{L"switch", L"/c"}, {L"command", L"exit 3"}}});
+    ASSERT_TRUE(started.task_id);
     MSG message{};
     for (int waited = 0;
-         waited < 2000 && !PeekMessageW(&message, window, WM_APP, WM_APP, PM_REMOVE); waited += 20)
+         waited < 5000 && !PeekMessageW(&message, window, WM_APP, WM_APP, PM_REMOVE); waited += 20)
         Sleep(20);
-    EXPECT_EQ(std::pair(message.message, message.wParam),
-              std::pair(UINT{WM_APP}, WPARAM{ChangeWatch::program_ended}));
+    EXPECT_EQ(std::tuple(message.message, message.wParam, message.lParam),
+              std::tuple(UINT{WM_APP}, WPARAM{*started.task_id}, LPARAM{3}));
     DestroyWindow(window);
 }
 

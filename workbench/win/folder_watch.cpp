@@ -1,9 +1,14 @@
-#include "win/change_watch.h"
+#include "win/folder_watch.h"
 
 #include "core/folder_path.h"
 
+#include <utility>
+
 namespace workbench::win {
 namespace {
+
+// The lists are read again at most this often while changes keep coming.
+constexpr UINT burst_ms = 250;
 
 ChangeNotification notification_for(const std::wstring& folder, DWORD changes) {
     if (folder.empty()) return {};
@@ -20,14 +25,20 @@ FolderNotifications notifications_for(const std::wstring& folder) {
             notification_for(parent, FILE_NOTIFY_CHANGE_DIR_NAME)};
 }
 
+std::size_t index_of(PaneSide side) {
+    return static_cast<std::size_t>(side);
+}
+
 } // namespace
 
-ChangeWatch::ChangeWatch(HWND window, UINT message)
-    : window_(window), message_(message),
+FolderWatch::FolderWatch(desktop::Form& form, UINT message,
+                         std::function<void(PaneSide)> read_again)
+    : window_(form.window()), message_(message), read_again_(std::move(read_again)),
+      burst_timer_(form, [this] { burst_over(); }),
       wake_(desktop::own(CreateEventW(nullptr, FALSE, FALSE, nullptr))),
       thread_([this] { run(); }) {}
 
-ChangeWatch::~ChangeWatch() {
+FolderWatch::~FolderWatch() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -36,11 +47,12 @@ ChangeWatch::~ChangeWatch() {
     thread_.join();
 }
 
-void ChangeWatch::wake() {
+void FolderWatch::wake() {
     SetEvent(wake_.get());
 }
 
-void ChangeWatch::watch_folder(What which, const std::wstring& folder) {
+void FolderWatch::watch(PaneSide side, const std::wstring& folder) {
+    const std::size_t which = index_of(side);
     if (folders_[which] == folder) return;
     folders_[which] = folder;
     // Made here rather than on the watch's thread, so that no change after this call
@@ -54,21 +66,19 @@ void ChangeWatch::watch_folder(What which, const std::wstring& folder) {
     wake();
 }
 
-void ChangeWatch::watch_process(HANDLE process) {
-    HANDLE own_handle = nullptr;
-    if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &own_handle,
-                         SYNCHRONIZE, FALSE, 0))
-        return;
-    {
-        std::lock_guard lock(mutex_);
-        new_processes_.push_back(desktop::own(own_handle));
-    }
-    wake();
+void FolderWatch::changed(PaneSide side) {
+    changed_[index_of(side)] = true;
+    if (!burst_timer_.running()) burst_timer_.start(burst_ms);
 }
 
-void ChangeWatch::run() {
+void FolderWatch::burst_over() {
+    burst_timer_.stop();
+    for (const PaneSide side : both_sides)
+        if (std::exchange(changed_[index_of(side)], false)) read_again_(side);
+}
+
+void FolderWatch::run() {
     std::array<FolderNotifications, 2> folders;
-    std::vector<desktop::UniqueHandle> processes;
     for (;;) {
         {
             std::lock_guard lock(mutex_);
@@ -78,38 +88,25 @@ void ChangeWatch::run() {
                 folders[n] = std::move(new_notifications_[n]);
                 folder_replaced_[n] = false;
             }
-            for (auto& process : new_processes_)
-                processes.push_back(std::move(process));
-            new_processes_.clear();
         }
-        // The wait takes at most MAXIMUM_WAIT_OBJECTS handles; programs beyond that are
-        // waited for once earlier ones have ended.
         std::vector<HANDLE> handles{wake_.get()};
-        std::vector<What> whats{program_ended};
-        for (std::size_t n = 0; n < folders.size(); ++n) {
-            for (const auto& notification : folders[n]) {
+        std::vector<ChangeNotification*> notifications{nullptr};
+        std::vector<PaneSide> sides{PaneSide::cl};
+        for (const PaneSide side : both_sides) {
+            for (auto& notification : folders[index_of(side)]) {
                 if (!notification) continue;
                 handles.push_back(notification.get());
-                whats.push_back(What(n));
+                notifications.push_back(&notification);
+                sides.push_back(side);
             }
-        }
-        for (const auto& process : processes) {
-            if (handles.size() == MAXIMUM_WAIT_OBJECTS) break;
-            handles.push_back(process.get());
-            whats.push_back(program_ended);
         }
         const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(handles.size()),
                                                     handles.data(), FALSE, INFINITE);
         const DWORD index = result - WAIT_OBJECT_0;
         if (index == 0 || index >= handles.size()) continue;
-        PostMessageW(window_, message_, whats[index], 0);
-        if (whats[index] == program_ended) {
-            std::erase_if(processes, [&](const auto& p) { return p.get() == handles[index]; });
-        } else if (!FindNextChangeNotification(handles[index])) {
-            // The folder itself is gone: the window finds out when it reads it again.
-            for (auto& notification : folders[whats[index]])
-                if (notification.get() == handles[index]) notification.reset();
-        }
+        PostMessageW(window_, message_, static_cast<WPARAM>(sides[index]), 0);
+        // The folder itself is gone: the window finds out when it reads it again.
+        if (!FindNextChangeNotification(handles[index])) notifications[index]->reset();
     }
 }
 
