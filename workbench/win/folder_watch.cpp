@@ -9,6 +9,9 @@ namespace {
 
 // The lists are read again at most this often while changes keep coming.
 constexpr UINT burst_ms = 250;
+// How long the thread pauses after a wait that failed for no handle's fault: trying again
+// at once would keep a processor busy.
+constexpr DWORD retry_ms = 1000;
 
 ChangeNotification notification_for(const std::wstring& folder, DWORD changes) {
     if (folder.empty()) return {};
@@ -30,6 +33,17 @@ std::size_t index_of(PaneSide side) {
 }
 
 } // namespace
+
+WaitOutcome wait_for_any(std::span<const HANDLE> handles) {
+    const auto count = static_cast<DWORD>(handles.size());
+    const DWORD result = WaitForMultipleObjects(count, handles.data(), FALSE, INFINITE);
+    if (result - WAIT_OBJECT_0 < count) return {result - WAIT_OBJECT_0, {}};
+    if (result - WAIT_ABANDONED_0 < count) return {result - WAIT_ABANDONED_0, {}};
+    WaitOutcome failed;
+    for (std::size_t n = 0; n < handles.size(); ++n)
+        if (WaitForSingleObject(handles[n], 0) == WAIT_FAILED) failed.unusable.push_back(n);
+    return failed;
+}
 
 FolderWatch::FolderWatch(desktop::Form& form, UINT message,
                          std::function<void(PaneSide)> read_again)
@@ -100,13 +114,25 @@ void FolderWatch::run() {
                 sides.push_back(side);
             }
         }
-        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(handles.size()),
-                                                    handles.data(), FALSE, INFINITE);
-        const DWORD index = result - WAIT_OBJECT_0;
-        if (index == 0 || index >= handles.size()) continue;
-        PostMessageW(window_, message_, static_cast<WPARAM>(sides[index]), 0);
-        // The folder itself is gone: the window finds out when it reads it again.
-        if (!FindNextChangeNotification(handles[index])) notifications[index]->reset();
+        const WaitOutcome outcome = wait_for_any(handles);
+        if (outcome.signalled) {
+            const std::size_t index = *outcome.signalled;
+            if (index == 0) continue;
+            PostMessageW(window_, message_, static_cast<WPARAM>(sides[index]), 0);
+            // The folder itself is gone: the window finds out when it reads it again.
+            if (!FindNextChangeNotification(handles[index])) notifications[index]->reset();
+            continue;
+        }
+        // The wait failed. A notification that no wait takes any more is dropped, as one whose
+        // folder is gone; a failure that no notification explains is tried again later, and a
+        // request or the end still wakes the thread meanwhile.
+        for (const std::size_t index : outcome.unusable) {
+            if (index == 0) continue;
+            PostMessageW(window_, message_, static_cast<WPARAM>(sides[index]), 0);
+            notifications[index]->reset();
+        }
+        if (outcome.unusable.empty()) WaitForSingleObject(wake_.get(), retry_ms);
+        if (!outcome.unusable.empty() && outcome.unusable.front() == 0) Sleep(retry_ms);
     }
 }
 

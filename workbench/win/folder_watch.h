@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -64,5 +66,14 @@ private:
     bool stopping_ = false;
     std::thread thread_;
 };
+
+// What a wait for the first of several handles to be signalled came to: that handle's
+// index, or when the wait failed, the indexes of the handles that no wait can take (none
+// when the failure was not theirs).
+struct WaitOutcome {
+    std::optional<std::size_t> signalled;
+    std::vector<std::size_t> unusable;
+};
+WaitOutcome wait_for_any(std::span<const HANDLE> handles);
 
 } // namespace workbench::win

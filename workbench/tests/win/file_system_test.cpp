@@ -3,6 +3,7 @@
 #include "commands/win/win32_shell.h"
 #include "tests/win/plexo_test_window.h"
 #include "win/folder_contents.h"
+#include "win/folder_watch.h"
 #include "win/program_watch.h"
 #include "win/whole_file.h"
 
@@ -81,6 +82,19 @@ TEST(ProgramWatch, TellsTheEndOfEveryStartedProgramWithItsExitCode) {
     EXPECT_EQ(std::tuple(message.message, message.wParam, message.lParam),
               std::tuple(UINT{WM_APP}, WPARAM{*started.task_id}, LPARAM{3}));
     DestroyWindow(window);
+}
+
+// A wait that fails names the handles that no wait takes, which the folder watch then drops
+// instead of failing the same wait again at once.
+TEST(WaitForAny, GivesTheSignalledHandleOrTheOnesNoWaitTakes) {
+    const desktop::UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const HANDLE closed = CreateEventW(nullptr, TRUE, TRUE, nullptr);
+    CloseHandle(closed);
+    const WaitOutcome failed = wait_for_any(std::vector{event.get(), closed});
+    EXPECT_EQ(std::pair(failed.signalled, failed.unusable),
+              std::pair(std::optional<std::size_t>(), std::vector<std::size_t>{1}));
+    SetEvent(event.get());
+    EXPECT_EQ(wait_for_any(std::vector{event.get()}).signalled, 0u);
 }
 
 } // namespace
