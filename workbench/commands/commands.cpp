@@ -4,6 +4,21 @@
 
 namespace workbench {
 
+namespace {
+
+// A code from 0x80000000 on is a status of the system's (0xC0000005: the program crashed),
+// which is known by its hexadecimal form.
+std::wstring exit_code_text(unsigned long code) {
+    std::wstring text = std::to_wstring(code);
+    if (code < 0x80000000ul) return text;
+    text += L" (0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += L"0123456789ABCDEF"[(code >> shift) & 0xFu];
+    return text + L")";
+}
+
+} // namespace
+
 void Commands::tell(std::wstring_view text) {
     shell_.message_box(text, ok_only, program_title);
 }
@@ -23,13 +38,15 @@ std::optional<unsigned long> Commands::start(const CommandLine& line) {
         tell(L"The program could not be started:\n" + line.text() + L"\n" + started.failure);
         return std::nullopt;
     }
+    // A task id is the system's to use again once its program has ended.
+    post_runs_.erase(*started.task_id);
     return started.task_id;
 }
 
-bool Commands::run(const CommandLine& line) {
+std::optional<unsigned long> Commands::run(const CommandLine& line) {
     const auto task_id = start(line);
     if (task_id) state_.task_id = std::to_wstring(*task_id);
-    return task_id.has_value();
+    return task_id;
 }
 
 bool Commands::confirm_and_delete(std::wstring_view confirmation, const std::wstring& path) {
@@ -48,8 +65,13 @@ bool Commands::confirm_and_delete(std::wstring_view confirmation, const std::wst
 void Commands::post() {
     const auto cl = cl_pieces(panes_.cl_folder(), state_.cl_file);
     if (confirm(L"Select File & PostProcessor")) {
-        if (run(post_command(panes_.pp_folder(), state_.pp_name, cl)))
+        const auto line = post_command(panes_.pp_folder(), state_.pp_name, cl);
+        if (const auto task_id = run(line)) {
+            // Kept before the result is shown: a run may end while its box is open.
+            post_runs_[*task_id] = {line.program,
+                                    file_in_folder(panes_.cl_folder(), cl.base_name + L".NCS")};
             tell(L"Result = " + state_.task_id);
+        }
     }
     // Narrowed whatever the answer: the post-processor's outputs share the base name.
     panes_.set_cl_pattern(cl.base_name + L".*");
@@ -92,6 +114,19 @@ void Commands::remove_pp() {
     if (confirm_and_delete(L"Selected PostProcessor will be Deleted !!",
                            joined_path(panes_.pp_folder(), state_.pp_name)))
         panes_.reread_pp_files();
+}
+
+void Commands::program_ended(unsigned long task_id, unsigned long exit_code) {
+    const auto run = post_runs_.find(task_id);
+    if (run == post_runs_.end()) return;
+    const PostRun ended = std::move(run->second);
+    post_runs_.erase(run);
+    if (exit_code == 0) return;
+    std::wstring text = L"The post-processor\n" + ended.program + L"\n(task " +
+                        std::to_wstring(task_id) + L") ended with the exit code " +
+                        exit_code_text(exit_code) + L": its run failed.";
+    if (shell_.is_file(ended.status_file)) text += L"\nIts status is in\n" + ended.status_file;
+    tell(text);
 }
 
 void Commands::pp_help() {

@@ -124,11 +124,15 @@ void PlexoWindow::connect() {
         folder_watch_.changed(static_cast<PaneSide>(side));
         return 0;
     });
-    // A started program's end: what it wrote shows in the CL file list.
-    on_message(program_ended_message, [this](WPARAM, LPARAM) -> std::optional<LRESULT> {
-        folder_watch_.changed(PaneSide::cl);
-        return 0;
-    });
+    // A started program's end: what it wrote shows in the CL file list, and a
+    // post-processing run that failed is told.
+    on_message(program_ended_message,
+               [this](WPARAM task_id, LPARAM exit_code) -> std::optional<LRESULT> {
+                   folder_watch_.changed(PaneSide::cl);
+                   commands_.program_ended(static_cast<unsigned long>(task_id),
+                                           static_cast<unsigned long>(exit_code));
+                   return 0;
+               });
 }
 
 void PlexoWindow::layout() {

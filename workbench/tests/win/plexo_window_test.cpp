@@ -209,5 +209,19 @@ TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
     EXPECT_EQ(items(L"FilPosts"), (Items{L"FANUC", L"LATHE.EXE", L"MILL.PP.EXE"}));
 }
 
+// The end of a started program comes to the commands, which tell a post-processing run
+// that failed.
+TEST_F(PlexoTest, AFailedPostProcessingRunIsTold) {
+    start(config());
+    choose(L"FilPosts", L"MILL.PP.EXE");
+    click(control(L"CmdPost"));
+    log_.clear();
+    PostMessageW(window_->window(), win::program_ended_message, 2468, 1);
+    EXPECT_TRUE(eventually([&] { return !log_.empty(); }));
+    EXPECT_TRUE(log_.size() == 1 &&
+                log_[0].starts_with(L"box 0 Plexo: The post-processor\n" + pp_ + L"\\MILL\n"))
+        << ::testing::PrintToString(log_);
+}
+
 } // namespace
 } // namespace workbench::testing
