@@ -1,8 +1,11 @@
-// The file-system jobs of the panes and of Plexo.cfg, on real files.
+// The panes' pieces below the window: the file-system jobs of the panes and of Plexo.cfg on
+// real files, the watches, and the lists read again.
 
 #include "commands/win/win32_shell.h"
 #include "tests/win/plexo_test_window.h"
+#include "win/file_list.h"
 #include "win/folder_contents.h"
+#include "win/folder_list.h"
 #include "win/folder_watch.h"
 #include "win/program_watch.h"
 #include "win/whole_file.h"
@@ -16,6 +19,7 @@ namespace workbench::win {
 namespace {
 
 using namespace workbench::testing;
+using namespace std::string_literals;
 
 // Subfolders and files apart, and an unreadable folder, show in the panes of the window test.
 TEST(ReadFolder, ListsVisibleFilesOnlyAndFailsOnWhatIsNoFolder) {
@@ -95,6 +99,45 @@ TEST(WaitForAny, GivesTheSignalledHandleOrTheOnesNoWaitTakes) {
               std::pair(std::optional<std::size_t>(), std::vector<std::size_t>{1}));
     SetEvent(event.get());
     EXPECT_EQ(wait_for_any(std::vector{event.get()}).signalled, 0u);
+}
+
+// Read again, a folder list and a file list keep the highlighted item and the one at their
+// top where they still are, though items came before them; another folder starts afresh.
+TEST(PaneLists, ReadAgainKeepTheUsersPlace) {
+    const HWND window = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr,
+                                      nullptr, nullptr, nullptr);
+    const auto list_box = [&](DWORD style) {
+        return CreateWindowW(L"LISTBOX", L"", WS_CHILD | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | style,
+                             0, 0, 200, 120, window, nullptr, nullptr, nullptr);
+    };
+    const auto shown = [](HWND list) {
+        const auto top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+        return std::pair(desktop::list_item_text(list, static_cast<int>(top)),
+                         desktop::selected_item_text(list).value_or(L"none"));
+    };
+    Items names, more = {L"A1", L"A2"};
+    for (int n = 10; n < 50; ++n)
+        names.push_back(L"F" + std::to_wstring(n));
+    more.insert(more.end(), names.begin() + 1, names.end()); // F10 gone, A1 and A2 new
+
+    FileList files(list_box(0));
+    files.show_files(L"C:\\A", names);
+    SendMessageW(files.handle(), LB_SETCURSEL, 25, 0);
+    SendMessageW(files.handle(), LB_SETTOPINDEX, 20, 0);
+    files.show_files(L"C:\\A", more);
+    EXPECT_EQ(shown(files.handle()), std::pair(L"F30"s, L"F35"s));
+    files.show_files(L"C:\\B", more); // the highlighted name stays, as CLFile does
+    EXPECT_EQ(shown(files.handle()), std::pair(L"A1"s, L"F35"s));
+
+    FolderList folders(list_box(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS));
+    folders.show(L"C:\\A", names); // items: C:\, A, then the subfolders
+    SendMessageW(folders.handle(), LB_SETCURSEL, 27, 0);
+    SendMessageW(folders.handle(), LB_SETTOPINDEX, 22, 0);
+    folders.show(L"C:\\A", more);
+    EXPECT_EQ(shown(folders.handle()), std::pair(L"F30"s, L"F35"s));
+    folders.show(L"C:\\A\\F35", {});
+    EXPECT_EQ(desktop::selected_item_text(folders.handle()), L"F35");
+    DestroyWindow(window);
 }
 
 } // namespace
