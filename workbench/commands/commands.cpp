@@ -19,13 +19,39 @@ std::wstring exit_code_text(unsigned long code) {
 
 } // namespace
 
+int Commands::box(std::wstring_view text, int style) {
+    ++boxes_open_;
+    const int code = shell_.message_box(text, style, program_title);
+    --boxes_open_;
+    tell_failed_runs();
+    return code;
+}
+
+std::wstring Commands::input(std::wstring_view prompt, std::wstring_view title) {
+    ++boxes_open_;
+    std::wstring typed = shell_.input_box(prompt, title);
+    --boxes_open_;
+    tell_failed_runs();
+    return typed;
+}
+
 void Commands::tell(std::wstring_view text) {
-    shell_.message_box(text, ok_only, program_title);
+    box(text, ok_only);
 }
 
 bool Commands::confirm(std::wstring_view text) {
-    state_.answer = static_cast<short>(shell_.message_box(text, ok_cancel, program_title));
+    state_.answer = static_cast<short>(box(text, ok_cancel));
     return state_.answer == ok_button;
+}
+
+void Commands::tell_failed_runs() {
+    while (boxes_open_ == 0 && !failed_runs_.empty()) {
+        const std::wstring text = std::move(failed_runs_.front());
+        failed_runs_.pop_front();
+        ++boxes_open_;
+        shell_.message_box(text, ok_only, program_title);
+        --boxes_open_;
+    }
 }
 
 std::optional<unsigned long> Commands::start(const CommandLine& line) {
@@ -103,7 +129,7 @@ void Commands::open_users_guide() {
 }
 
 void Commands::install_pp() {
-    const auto name = shell_.input_box(L"Enter PostProcessor name", L"Install PostProcessor");
+    const auto name = input(L"Enter PostProcessor name", L"Install PostProcessor");
     if (name.empty()) return;
     if (!run(install_command(panes_.pp_folder(), name))) return;
     tell(L"PostProcessor installed.");
@@ -126,11 +152,12 @@ void Commands::program_ended(unsigned long task_id, unsigned long exit_code) {
                         std::to_wstring(task_id) + L") ended with the exit code " +
                         exit_code_text(exit_code) + L": its run failed.";
     if (shell_.is_file(ended.status_file)) text += L"\nIts status is in\n" + ended.status_file;
-    tell(text);
+    failed_runs_.push_back(std::move(text));
+    tell_failed_runs();
 }
 
 void Commands::pp_help() {
-    const auto word = shell_.input_box(L"Enter MAJOR or Major word:", L"Syntax HELP");
+    const auto word = input(L"Enter MAJOR or Major word:", L"Syntax HELP");
     run(syntax_help_command(panes_.pp_folder(), state_.pp_name, word, upper_));
 }
 

@@ -113,6 +113,7 @@ TEST(Commands, EachButtonAsksStartsDeletesAndRereadsAsItShould) {
 
 // A post-processing run that ends with another code than 0 is told once, naming the program
 // and its status file where there is one, and nothing else changes; other ends say nothing.
+// It waits for a box that is open.
 TEST(Commands, AFailedPostProcessingRunIsToldOnce) {
     const std::wstring status = L"D:\\JOBS\\P100\\PART1.NCS";
     const auto failed = [](const std::wstring& code) {
@@ -146,6 +147,18 @@ TEST(Commands, AFailedPostProcessingRunIsToldOnce) {
         EXPECT_EQ(std::pair(world.state.answer, world.state.task_id),
                   std::pair(before.answer, before.task_id));
     }
+
+    // A run that ends while its "Result =" box is open is told once that box is closed.
+    World world;
+    Commands commands{world.state, world.panes, world.shell};
+    world.shell.while_box_open = [&](std::wstring_view text) {
+        if (!text.starts_with(L"Result")) return;
+        commands.program_ended(2468, 1);
+        world.log.push_back(L"closed");
+    };
+    commands.post();
+    EXPECT_EQ(world.log,
+              (Log{ask_post, post_line, result, L"closed", failed(L"1"), L"pattern PART1.*"}));
 }
 
 } // namespace
