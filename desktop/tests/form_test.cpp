@@ -3,6 +3,7 @@
 
 #include "control_table_file.h"
 #include "desktop/calculator.h"
+#include "desktop/timer.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -192,6 +193,38 @@ TEST_F(FormTest, ACommandWritesItsTextsInOrderOrShowsOneMessage) {
     SetFocus(at(Go));
     press(VK_RETURN); // no name: a message
     EXPECT_TRUE(IsChild(window.window(), GetFocus()));
+}
+
+// Each timer ticks its own owner, a stopped one no more, a failure in a tick is told like a
+// handler's, and the form's own timer (its tool tips) still comes to it.
+TEST(Timer, TicksItsOwnerOnlyAndLeavesTheFormItsOwn) {
+    TestForm form;
+    std::vector<std::wstring> boxes;
+    form.set_message_box([&](std::wstring_view text, int, std::wstring_view) {
+        boxes.emplace_back(text);
+        return IDOK;
+    });
+    int first = 0, second = 0;
+    Timer one(form, [&] { ++first; });
+    Timer two(form, [&] {
+        if (++second == 1) throw std::runtime_error("no tick");
+    });
+    form.show();
+    one.start(USER_TIMER_MINIMUM);
+    two.start(USER_TIMER_MINIMUM);
+    const auto pump_until = [](auto condition) {
+        for (int waited = 0; waited < 2000 && !condition(); waited += 10, Sleep(10))
+            pump_messages();
+    };
+    pump_until([&] { return first >= 3 && second >= 3; });
+    one.stop();
+    const int stopped_at = first;
+    pump_until([&] { return second >= stopped_at + 6; });
+    EXPECT_EQ(first, stopped_at);
+    EXPECT_GE(second, stopped_at + 6);
+    EXPECT_TRUE(boxes.size() == 1 && boxes[0].ends_with(L"no tick"))
+        << ::testing::PrintToString(boxes);
+    EXPECT_NE(tool_tips(form), nullptr);
 }
 
 // A malformed row of a window's control table fails the test with the file and line named;

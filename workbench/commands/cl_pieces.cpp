@@ -9,6 +9,13 @@ std::wstring joined_path(std::wstring_view folder, std::wstring_view name) {
     return path;
 }
 
+std::wstring file_in_folder(std::wstring_view folder, std::wstring_view name) {
+    if (!folder.ends_with(L'\\') && !folder.ends_with(L'/')) return joined_path(folder, name);
+    std::wstring path(folder);
+    path += name;
+    return path;
+}
+
 ClPieces cl_pieces(std::wstring_view cl_folder, std::wstring_view cl_file) {
     ClPieces pieces;
     pieces.cl_path = joined_path(cl_folder, cl_file);

@@ -20,4 +20,8 @@ ClPieces cl_pieces(std::wstring_view cl_folder, std::wstring_view cl_file);
 // The folder, "\" and the name, joined as they stand: a CL path, a post-processor program.
 std::wstring joined_path(std::wstring_view folder, std::wstring_view name);
 
+// The name in the folder with one "\" between them however the folder ends (C:\ and
+// PART1.NCS give C:\PART1.NCS): a path the workbench finds or shows, not one it hands over.
+std::wstring file_in_folder(std::wstring_view folder, std::wstring_view name);
+
 } // namespace workbench

@@ -1,6 +1,7 @@
 #include "core/case_fold.h"
 #include "core/file_type_filter.h"
 #include "core/folder_path.h"
+#include "core/list_place.h"
 #include "core/name_rules.h"
 #include "core/wildcard.h"
 #include "win/bounded_call.h"
@@ -62,6 +63,26 @@ TEST(NameRules, CutTheClFileAtItsLastDotAndThePostProcessorAtItsFirst) {
         EXPECT_EQ(std::pair(cl_file_base(c.name), pp_name_of(c.name)),
                   std::pair(std::wstring(c.base), std::wstring(c.pp_name)))
             << testing::PrintToString(std::wstring(c.name));
+}
+
+// Read again, a list keeps the highlighted item and the item at its top where they still are,
+// however many items came or went before them.
+TEST(ListPlace, KeepsTheHighlightedAndTheTopItemWhereTheyStillAre) {
+    const Names before = {L"a", L"c", L"e", L"g", L"i"};
+    const struct {
+        ListPlace place;
+        Names after;
+        ListPlace kept;
+    } cases[] = {
+        {{2, 1}, {L"a", L"b", L"c", L"d", L"e", L"g", L"i"}, {4, 2}},
+        {{0, 3}, {L"c", L"e", L"g", L"i"}, {std::nullopt, 2}},      // the highlighted one went
+        {{std::nullopt, 1}, {L"a", L"e", L"g"}, {std::nullopt, 1}}, // the top one went: the next
+        {{4, 3}, {L"a", L"c"}, {std::nullopt, 2}}, // all from the top on went: the end
+        {{1, 0}, {}, {std::nullopt, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kept_place(before, c.place, c.after), c.kept)
+            << ::testing::PrintToString(c.after);
 }
 
 TEST(FolderLevels, SplitAPathIntoItsRootAndFoldersAndJoinThemBack) {

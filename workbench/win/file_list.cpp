@@ -26,14 +26,15 @@ void FileList::show_files(const std::wstring& folder, std::vector<std::wstring> 
 }
 
 void FileList::fill() {
-    // Read again, the list keeps the file the user highlighted when it is still there.
-    const auto highlighted = desktop::selected_item_text(list_);
+    // The file the user highlighted stays highlighted while it is there, in another folder
+    // too: it is the name the commands go on using. The scroll position stays with the
+    // folder: read again, the file at the top stays there; another folder starts at its top.
+    ListPlace kept = kept_place(filled_, place(), shown_);
+    if (folder_ != filled_folder_) kept.top = 0;
     replace_items(shown_);
-    if (highlighted)
-        SendMessageW(list_, LB_SETCURSEL,
-                     SendMessageW(list_, LB_FINDSTRINGEXACT, -1,
-                                  reinterpret_cast<LPARAM>(highlighted->c_str())),
-                     0);
+    show_place(kept.highlighted, kept.top);
+    filled_ = shown_;
+    filled_folder_ = folder_;
 }
 
 } // namespace workbench::win

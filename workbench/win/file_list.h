@@ -28,6 +28,8 @@ private:
 
     std::vector<std::wstring> shown_; // the matching files, sorted
     std::wstring folder_;
+    std::vector<std::wstring> filled_; // what the list box holds, from which folder
+    std::wstring filled_folder_;
     std::wstring pattern_ = L"*.*";
 };
 

@@ -48,8 +48,19 @@ void FolderList::show(const std::wstring& path, const std::vector<std::wstring>&
 void FolderList::fill() {
     std::vector<std::wstring> items = levels_;
     items.insert(items.end(), subfolders_.begin(), subfolders_.end());
+    std::vector<std::wstring> folders(items.size());
+    for (std::size_t index = 0; index < items.size(); ++index)
+        folders[index] = workbench::folder_of_item(levels_, index, items[index]);
+    // The same folder read again keeps the user's place: the highlighted folder and the one
+    // at the top stay where they are. Another folder shows itself highlighted.
+    const std::size_t open_folder = levels_.size() - 1;
+    const bool again = path_ == filled_path_;
+    const ListPlace kept = again ? kept_place(filled_folders_, place(), folders) : ListPlace{};
     replace_items(items);
-    select_open_folder();
+    show_place(kept.highlighted.value_or(open_folder),
+               again ? std::optional(kept.top) : std::nullopt);
+    filled_path_ = path_;
+    filled_folders_ = std::move(folders);
 }
 
 void FolderList::select_open_folder() {

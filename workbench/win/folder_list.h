@@ -33,6 +33,8 @@ private:
     std::wstring path_;
     std::vector<std::wstring> levels_;
     std::vector<std::wstring> subfolders_;
+    std::wstring filled_path_;                 // the open folder the list box shows
+    std::vector<std::wstring> filled_folders_; // the folder each of its items opens
 };
 
 } // namespace workbench::win

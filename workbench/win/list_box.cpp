@@ -17,4 +17,19 @@ void ListBox::replace_items(const std::vector<std::wstring>& items) {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
+ListPlace ListBox::place() const {
+    const LRESULT highlighted = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    const LRESULT top = SendMessageW(list_, LB_GETTOPINDEX, 0, 0);
+    return {highlighted == LB_ERR ? std::nullopt
+                                  : std::optional(static_cast<std::size_t>(highlighted)),
+            top == LB_ERR ? 0 : static_cast<std::size_t>(top)};
+}
+
+void ListBox::show_place(std::optional<std::size_t> highlighted, std::optional<std::size_t> top) {
+    // The highlight first: it scrolls the highlighted item into view, which the top then
+    // overrules.
+    SendMessageW(list_, LB_SETCURSEL, highlighted ? static_cast<WPARAM>(*highlighted) : -1, 0);
+    if (top) SendMessageW(list_, LB_SETTOPINDEX, *top, 0);
+}
+
 } // namespace workbench::win

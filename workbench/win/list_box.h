@@ -1,9 +1,12 @@
 #pragma once
 // What the panes' list boxes share: the list box itself, whose items are always replaced as
-// a whole, and holding it while the window starts.
+// a whole, the user's place in it, and holding it while the window starts.
+
+#include "core/list_place.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,11 @@ protected:
     virtual void fill() = 0;
     // Shows `items` in this order in place of the list's items, with none highlighted.
     void replace_items(const std::vector<std::wstring>& items);
+    // The highlighted item and the item at the top now.
+    ListPlace place() const;
+    // Highlights that item (or none) and, when given, scrolls the list to put that item at its
+    // top, as far as the list scrolls.
+    void show_place(std::optional<std::size_t> highlighted, std::optional<std::size_t> top);
 
     HWND list_;
 

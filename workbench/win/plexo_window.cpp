@@ -1,13 +1,10 @@
-// Everything the workbench window does on a message or a click, registered in connect()
-// and handled by the functions that follow it in the same order.
+// The workbench window's wiring: connect() registers every click and message it handles,
+// each handed to the panes, the commands, the watches, start-up or Exit.
 
 #include "win/plexo_window.h"
 
 #include "commands/win/win32_shell.h"
 #include "core/config_file.h"
-#include "core/file_type_filter.h"
-#include "core/folder_path.h"
-#include "core/name_rules.h"
 #include "win/apply_layout.h"
 #include "win/plexo_form.h"
 #include "win/system_upper.h"
@@ -21,11 +18,7 @@ namespace workbench::win {
 
 namespace {
 
-constexpr UINT folder_changed_message = WM_APP + 1;
-constexpr UINT_PTR refresh_timer = 1;
-// Changes come in bursts (a post-processor writing its outputs, a copy of many files):
-// the lists are read again at most this often.
-constexpr UINT refresh_delay_ms = 250;
+constexpr std::wstring_view user_buttons[] = {L"CmdUser1", L"CmdUser2", L"CmdUser3"};
 
 // Plexo.cfg in the program's folder; none when that folder cannot be had.
 std::wstring config_file_path() {
@@ -42,28 +35,24 @@ PlexoWindow::PlexoWindow(std::wstring config_path, Shell& shell)
 
 PlexoWindow::PlexoWindow(std::wstring config_path, Shell* shell)
     : Form(plexo_form()), config_path_(std::move(config_path)),
-      // The programs it starts are watched: their end re-reads the CL file list.
+      // The programs it starts are watched for their end.
       own_shell_(shell ? nullptr
                        : std::make_unique<Win32Shell>(
-                             window(), [this](HANDLE process) { watch_.watch_process(process); })),
-      shell_(shell ? *shell : *own_shell_),
-      cl_(control(L"DriveAPT"), control(L"DirAPT"), control(L"FilAPT")),
-      pp_(control(L"DrivePP"), control(L"DirPosts"), control(L"FilPosts")),
-      commands_(state_, *this, shell_, system_upper), watch_(window(), folder_changed_message) {
-    // Like any new drive, folder and file list, the panes start on the current folder. Both
-    // list the same drives, asked for once; the folder and file lists show only the folders
-    // they end on. Each list box filled and each drive asked costs noticeable time under Wine.
-    const auto drives = drive_items();
-    for (FilePane* pane : {&cl_, &pp_}) {
-        pane->hold_lists(true);
-        pane->drives().refill(drives);
-        if (pane->open_folder(L".") != 0) pane->open_folder(L"\\");
-        pane->show_drive_of_folder();
-    }
+                             window(), [this](HANDLE process) { program_watch_.watch(process); })),
+      shell_(shell ? *shell : *own_shell_), panes_(*this, state_),
+      commands_(state_, panes_, shell_, system_upper),
+      folder_watch_(*this, folder_changed_message,
+                    [this](PaneSide side) {
+                        tell(panes_.read_again(side));
+                        watch_open_folders();
+                    }),
+      program_watch_(window(), program_ended_message) {
     connect();
-    start_up();
-    for (FilePane* pane : {&cl_, &pp_})
-        pane->hold_lists(false);
+    user_captions_ = start_up(panes_, state_, shell_, config_path_);
+    for (std::size_t n = 0; n < user_captions_.size(); ++n)
+        set_text(user_buttons[n], without_access_key(user_captions_[n]));
+    panes_.hold_lists(false);
+    watch_open_folders();
     layout();
 }
 
@@ -85,158 +74,78 @@ void PlexoWindow::connect() {
         on_click(button, [this, command] { (commands_.*command)(); });
     for (int number = 1; number <= 3; ++number)
         on_click(user_buttons[number - 1], [this, number] { commands_.user(number); });
-    on_click(L"CmdExit", [this] { exit(); });
+    // Exit saves the folders and captions when the mode word asks for it, then ends.
+    on_click(L"CmdExit", [this] {
+        save_settings(panes_, state_, user_captions_, shell_, config_path_);
+        close();
+    });
 
-    // The file type and the two file lists.
-    on_command(L"CmbType", CBN_SELCHANGE, [this] { file_type_chosen(); });
-    on_command(L"FilAPT", LBN_SELCHANGE, [this] { cl_file_clicked(); });
-    on_command(L"FilAPT", LBN_DBLCLK, [this] { cl_file_opened(); });
-    on_command(L"FilPosts", LBN_SELCHANGE, [this] { pp_file_clicked(); });
+    // The file type and the two file lists; a double-click chooses a CL file, then edits it.
+    on_command(L"CmbType", CBN_SELCHANGE, [this] { panes_.file_type_chosen(); });
+    on_command(L"FilAPT", LBN_SELCHANGE, [this] { panes_.cl_file_clicked(); });
+    on_command(L"FilAPT", LBN_DBLCLK, [this] {
+        panes_.cl_file_clicked();
+        commands_.edit();
+    });
+    on_command(L"FilPosts", LBN_SELCHANGE, [this] { panes_.pp_file_clicked(); });
 
     // The drive and folder lists of both panes.
-    for (auto [pane, drives, folders] :
-         {std::tuple{&cl_, L"DriveAPT", L"DirAPT"}, std::tuple{&pp_, L"DrivePP", L"DirPosts"}}) {
-        on_command(drives, CBN_SELCHANGE, [this, pane] { drive_chosen(*pane); });
-        // Drives come and go (a memory stick): the list is made anew when it opens.
-        on_command(drives, CBN_DROPDOWN, [pane] { pane->drives().refill(); });
-        on_command(folders, LBN_DBLCLK, [this, pane] { folder_opened(*pane); });
+    for (auto [side, drives, folders] : {std::tuple{PaneSide::cl, L"DriveAPT", L"DirAPT"},
+                                         std::tuple{PaneSide::pp, L"DrivePP", L"DirPosts"}}) {
+        on_command(drives, CBN_SELCHANGE, [this, side] {
+            const auto failure = panes_.drive_chosen(side);
+            watch_open_folders();
+            tell(failure);
+        });
+        on_command(drives, CBN_DROPDOWN, [this, side] { panes_.drive_list_opened(side); });
+        on_command(folders, LBN_DBLCLK, [this, side] {
+            const auto failure = panes_.folder_opened(side);
+            watch_open_folders();
+            tell(failure);
+        });
     }
 
     // The window's own messages.
-    on_message(WM_MEASUREITEM, [this](WPARAM, LPARAM lparam) {
-        return measure_folder_item(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
+    on_message(WM_MEASUREITEM, [this](WPARAM, LPARAM item) -> std::optional<LRESULT> {
+        if (!panes_.measure_item(*reinterpret_cast<MEASUREITEMSTRUCT*>(item), dpi()))
+            return std::nullopt;
+        return TRUE;
     });
-    on_message(WM_DRAWITEM, [this](WPARAM, LPARAM lparam) {
-        return draw_folder_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    on_message(WM_DRAWITEM, [this](WPARAM, LPARAM item) -> std::optional<LRESULT> {
+        if (!panes_.draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(item), dpi()))
+            return std::nullopt;
+        return TRUE;
     });
     on_message(WM_SIZE, [this](WPARAM, LPARAM) -> std::optional<LRESULT> {
         layout();
         return std::nullopt;
     });
-    on_message(folder_changed_message, [this](WPARAM what, LPARAM) -> std::optional<LRESULT> {
-        folders_changed(what);
+    on_message(folder_changed_message, [this](WPARAM side, LPARAM) -> std::optional<LRESULT> {
+        folder_watch_.changed(static_cast<PaneSide>(side));
         return 0;
     });
-    on_message(WM_TIMER, [this](WPARAM timer, LPARAM) -> std::optional<LRESULT> {
-        if (timer != refresh_timer) return std::nullopt;
-        refresh_changed_panes();
-        return 0;
-    });
-}
-
-// CmdExit: saves the folders and captions when the mode word asks for it, then ends.
-void PlexoWindow::exit() {
-    save_settings();
-    close();
-}
-
-void PlexoWindow::file_type_chosen() {
-    const auto position = SendMessageW(control(L"CmbType"), CB_GETCURSEL, 0, 0);
-    if (const auto pattern = file_type_pattern(static_cast<int>(position), state_.cl_file))
-        set_cl_pattern(*pattern);
-}
-
-void PlexoWindow::cl_file_clicked() {
-    if (const auto name = desktop::selected_item_text(cl_.files().handle())) state_.cl_file = *name;
-}
-
-// A double-click chooses the file as a click does, then edits it.
-void PlexoWindow::cl_file_opened() {
-    cl_file_clicked();
-    commands_.edit();
-}
-
-void PlexoWindow::pp_file_clicked() {
-    if (const auto name = desktop::selected_item_text(pp_.files().handle()))
-        state_.pp_name = pp_name_of(*name);
-}
-
-void PlexoWindow::drive_chosen(FilePane& pane) {
-    const auto failure = pane.drive_chosen();
-    watch_open_folders();
-    if (failure) tell(*failure);
-}
-
-void PlexoWindow::folder_opened(FilePane& pane) {
-    const int index = desktop::selected_index(pane.folders().handle()).value_or(-1);
-    const auto failure = pane.folder_item_opened(index);
-    watch_open_folders();
-    if (failure) tell(*failure);
-}
-
-FolderList* PlexoWindow::folder_list(UINT control_id) {
-    for (FilePane* pane : {&cl_, &pp_})
-        if (GetDlgCtrlID(pane->folders().handle()) == static_cast<int>(control_id))
-            return &pane->folders();
-    return nullptr;
-}
-
-std::optional<LRESULT> PlexoWindow::measure_folder_item(MEASUREITEMSTRUCT& item) {
-    FolderList* list = folder_list(item.CtlID);
-    if (!list) return std::nullopt;
-    list->measure(item, dpi());
-    return TRUE;
-}
-
-std::optional<LRESULT> PlexoWindow::draw_folder_item(const DRAWITEMSTRUCT& item) {
-    const FolderList* list = folder_list(item.CtlID);
-    if (!list) return std::nullopt;
-    list->draw(item, dpi());
-    return TRUE;
+    // A started program's end: what it wrote shows in the CL file list, and a
+    // post-processing run that failed is told.
+    on_message(program_ended_message,
+               [this](WPARAM task_id, LPARAM exit_code) -> std::optional<LRESULT> {
+                   folder_watch_.changed(PaneSide::cl);
+                   commands_.program_ended(static_cast<unsigned long>(task_id),
+                                           static_cast<unsigned long>(exit_code));
+                   return 0;
+               });
 }
 
 void PlexoWindow::layout() {
-    if (!apply_layout(*this)) return;
-    // The folder lists' rows follow the font, which follows the DPI.
-    for (FilePane* pane : {&cl_, &pp_}) {
-        MEASUREITEMSTRUCT item{};
-        pane->folders().measure(item, dpi());
-        SendMessageW(pane->folders().handle(), LB_SETITEMHEIGHT, 0, item.itemHeight);
-    }
-}
-
-// The watch saw a change; the lists are read again once the burst it may belong to is over.
-void PlexoWindow::folders_changed(WPARAM what) {
-    changed_panes_ |= what == ChangeWatch::pp_folder ? 2u : 1u; // a program's end: the CL list
-    if (refresh_pending_) return;
-    refresh_pending_ = SetTimer(window(), refresh_timer, refresh_delay_ms, nullptr) != 0;
-}
-
-void PlexoWindow::refresh_changed_panes() {
-    KillTimer(window(), refresh_timer);
-    refresh_pending_ = false;
-    const unsigned changed = std::exchange(changed_panes_, 0u);
-    if (changed & 1u) refresh(cl_);
-    if (changed & 2u) refresh(pp_);
-}
-
-// The pane reads its folder again, keeping the file pattern and the highlighted file. A
-// folder that is gone is reported once: the pane first goes to the nearest folder above it
-// that still exists, so later changes find nothing more to report.
-void PlexoWindow::refresh(FilePane& pane) {
-    const std::wstring folder = pane.folders().path();
-    if (pane.open_folder(folder) == 0) return;
-    const auto levels = folder_levels(folder);
-    for (std::size_t count = levels.size() - 1; count > 0; --count)
-        if (pane.open_folder(folder_path(levels, count)) == 0) break;
-    pane.show_drive_of_folder();
-    watch_open_folders();
-    tell(L"The folder " + folder + L" can no longer be read; the list shows " +
-         pane.folders().path() + L" instead.");
+    if (apply_layout(*this)) panes_.fit_folder_rows(dpi());
 }
 
 void PlexoWindow::watch_open_folders() {
-    watch_.watch_folder(ChangeWatch::cl_folder, cl_folder());
-    watch_.watch_folder(ChangeWatch::pp_folder, pp_folder());
+    for (const PaneSide side : both_sides)
+        folder_watch_.watch(side, panes_.folder(side));
 }
 
-void PlexoWindow::set_cl_pattern(const std::wstring& pattern) {
-    cl_.files().set_pattern(pattern);
-    reread_cl_files();
-}
-
-void PlexoWindow::tell(const std::wstring& text) {
-    shell_.message_box(text, ok_only, program_title);
+void PlexoWindow::tell(const std::optional<std::wstring>& text) {
+    if (text) shell_.message_box(*text, ok_only, program_title);
 }
 
 } // namespace workbench::win

@@ -111,5 +111,55 @@ TEST(Commands, EachButtonAsksStartsDeletesAndRereadsAsItShould) {
     }
 }
 
+// A post-processing run that ends with another code than 0 is told once, naming the program
+// and its status file where there is one, and nothing else changes; other ends say nothing.
+// It waits for a box that is open.
+TEST(Commands, AFailedPostProcessingRunIsToldOnce) {
+    const std::wstring status = L"D:\\JOBS\\P100\\PART1.NCS";
+    const auto failed = [](const std::wstring& code) {
+        return L"box 0 Plexo: The post-processor\n" + pp_path + L"\n(task 2468) ended with the " +
+               L"exit code " + code + L": its run failed.";
+    };
+    const struct {
+        Click click;
+        unsigned long task_id, exit_code;
+        bool status_written;
+        Log log; // what the end shows
+    } cases[] = {
+        {post, 2468, 1, true, {failed(L"1") + L"\nIts status is in\n" + status}},
+        {post, 2468, 1, false, {failed(L"1")}},
+        {post, 2468, 0xC0000005, false, {failed(L"3221225477 (0xC0000005)")}},
+        {post, 2468, 0, true, {}},
+        {post, 2469, 1, true, {}}, // another program's end
+        {user(1), 2468, 1, true, {}},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.shell.files = {path};
+        if (c.status_written) world.shell.files.insert(status);
+        Commands commands{world.state, world.panes, world.shell};
+        c.click(commands);
+        world.log.clear();
+        const WindowState before = world.state;
+        commands.program_ended(c.task_id, c.exit_code);
+        commands.program_ended(c.task_id, c.exit_code);
+        EXPECT_EQ(world.log, c.log) << c.exit_code;
+        EXPECT_EQ(std::pair(world.state.answer, world.state.task_id),
+                  std::pair(before.answer, before.task_id));
+    }
+
+    // A run that ends while its "Result =" box is open is told once that box is closed.
+    World world;
+    Commands commands{world.state, world.panes, world.shell};
+    world.shell.while_box_open = [&](std::wstring_view text) {
+        if (!text.starts_with(L"Result")) return;
+        commands.program_ended(2468, 1);
+        world.log.push_back(L"closed");
+    };
+    commands.post();
+    EXPECT_EQ(world.log,
+              (Log{ask_post, post_line, result, L"closed", failed(L"1"), L"pattern PART1.*"}));
+}
+
 } // namespace
 } // namespace workbench

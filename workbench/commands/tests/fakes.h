@@ -4,6 +4,7 @@
 #include "commands/panes.h"
 #include "commands/shell.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,10 +22,13 @@ struct FakeShell : Shell {
     std::set<std::wstring> files;     // the paths that name a file
     std::wstring refusal;             // when set, every deletion fails with it
     std::vector<CommandLine> started; // task ids count from 2468
+    // What happens while a box is open (the window handles messages meanwhile); its text.
+    std::function<void(std::wstring_view)> while_box_open;
 
     int message_box(std::wstring_view text, int style, std::wstring_view title) override {
         log.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " +
                       std::wstring(text));
+        if (while_box_open) while_box_open(text);
         return cancelled() ? cancel_button : ok_button;
     }
     std::wstring input_box(std::wstring_view prompt, std::wstring_view title) override {

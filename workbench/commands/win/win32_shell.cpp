@@ -1,5 +1,6 @@
 #include "commands/win/win32_shell.h"
 
+#include "commands/program_search.h"
 #include "commands/win/input_box.h"
 
 #include <desktop/win32.h>
@@ -12,26 +13,45 @@ std::wstring last_error_message() {
     return desktop::system_message(GetLastError());
 }
 
-std::wstring system_folder() {
+// A folder the system gives by filling a buffer: the system and the Windows folder.
+template <class Function> std::wstring system_path(Function get) {
     std::wstring folder(MAX_PATH, L'\0');
-    folder.resize(GetSystemDirectoryW(folder.data(), MAX_PATH));
+    const UINT length = get(folder.data(), MAX_PATH);
+    folder.resize(length < MAX_PATH ? length : 0);
     return folder;
 }
 
-// Where the system finds a batch file named without folder: the program's folder, the
-// current folder, the system folders, then PATH, as when starting it directly.
+std::wstring system_folder() {
+    return system_path(GetSystemDirectoryW);
+}
+
+std::wstring environment_variable(const wchar_t* name) {
+    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
+    if (value.empty()) return value;
+    value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
+    return value;
+}
+
+std::optional<std::wstring> current_folder(const std::wstring& name) {
+    // The system leaves the current folder out when NoDefaultCurrentDirectoryInExePath is set.
+    if (!NeedCurrentDirectoryForExePathW(name.c_str())) return std::nullopt;
+    std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+    folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+    return folder;
+}
+
+bool is_file_path(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A batch file named without folder, where the system would look for it (program_search.h).
 std::optional<std::wstring> found_batch_file(const std::wstring& name) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = SearchPathW(nullptr, name.c_str(), nullptr,
-                                         static_cast<DWORD>(path.size()), path.data(), nullptr);
-        if (length == 0) return std::nullopt;
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length);
-    }
+    const SearchFolders folders{desktop::program_folder(), current_folder(name), system_folder(),
+                                system_path(GetWindowsDirectoryW), environment_variable(L"PATH")};
+    for (auto& path : program_candidates(name, folders))
+        if (is_file_path(path)) return std::move(path);
+    return std::nullopt;
 }
 
 } // namespace
@@ -51,7 +71,7 @@ StartResult Win32Shell::start(const CommandLine& line) {
     std::wstring command;
     if (line.batch) {
         const auto batch_file = found_batch_file(line.program);
-        if (!batch_file) return {std::nullopt, last_error_message()};
+        if (!batch_file) return {std::nullopt, desktop::system_message(ERROR_FILE_NOT_FOUND)};
         if (batch_file->find_first_of(interpreter_syntax) != std::wstring::npos)
             return {std::nullopt, L"The batch file's path " + *batch_file +
                                       L" holds a character that the command interpreter would "
@@ -78,8 +98,7 @@ StartResult Win32Shell::start(const CommandLine& line) {
 }
 
 bool Win32Shell::is_file(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return is_file_path(path);
 }
 
 std::optional<std::wstring> Win32Shell::delete_file(const std::wstring& path) {

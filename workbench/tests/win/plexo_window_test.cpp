@@ -23,7 +23,7 @@ TEST_F(PlexoTest, StartUpShowsTheConfiguredFoldersAndTheWindowAsDesigned) {
     start(config(L"VAR", cl_ + L"\\"));
     EXPECT_EQ(log_, Log{});
     EXPECT_FALSE(IsWindowVisible(window_->window())) << "start-up runs before it shows";
-    EXPECT_EQ(window_->cl_folder(), cl_) << "kept without the trailing backslash";
+    EXPECT_EQ(window_->panes().cl_folder(), cl_) << "kept without the trailing backslash";
     // The path from the root down, the open folder selected, then its sorted subfolders.
     Items dir_items = folder_levels(cl_);
     EXPECT_EQ(desktop::selected_index(control(L"DirAPT")), std::ssize(dir_items) - 1);
@@ -58,21 +58,21 @@ TEST_F(PlexoTest, FileTypesClicksArrowKeysAndDrivesChooseTheFiles) {
     EXPECT_EQ(std::pair(state().cl_file, state().pp_name), std::pair(L"PART1.APT"s, L"MILL"s));
     // A single click only highlights a folder; a double-click opens it, keeping the names.
     choose(L"DirAPT", L"sub");
-    EXPECT_EQ(window_->cl_folder(), cl_);
+    EXPECT_EQ(window_->panes().cl_folder(), cl_);
     choose(L"DirAPT", L"sub", LBN_DBLCLK);
-    EXPECT_EQ(window_->cl_folder(), cl_ + L"\\sub");
+    EXPECT_EQ(window_->panes().cl_folder(), cl_ + L"\\sub");
     EXPECT_EQ(state().cl_file, L"PART1.APT");
 
     // Wine's Z: is the Unix root; the system keeps each drive's current folder in "=Z:".
     SetEnvironmentVariableW(L"=Z:", L"Z:\\tmp");
     choose(L"DriveAPT", L"z:");
-    EXPECT_EQ(window_->cl_folder(), L"Z:\\tmp");
+    EXPECT_EQ(window_->panes().cl_folder(), L"Z:\\tmp");
     // A drive letter the system does not have leaves the pane as it was.
     SendMessageW(control(L"DriveAPT"), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"q: [gone]"));
     choose(L"DriveAPT", L"q:");
     EXPECT_TRUE(log_.size() == 1 && log_[0].starts_with(L"box 0 Plexo: Drive q: cannot be read."))
         << ::testing::PrintToString(log_);
-    EXPECT_EQ(std::pair(text(L"DriveAPT").substr(0, 2), window_->cl_folder()),
+    EXPECT_EQ(std::pair(text(L"DriveAPT").substr(0, 2), window_->panes().cl_folder()),
               std::pair(L"z:"s, L"Z:\\tmp"s));
 }
 
@@ -103,7 +103,7 @@ TEST_F(PlexoTest, EachFailingStepOfStartUpShowsOneMessage) {
         EXPECT_EQ(log_, Log(c.messages, L"box 1 Plexo: APT source folder not found")) << c.file;
         EXPECT_EQ(state().answer, c.messages == 1 ? 2 : 1) << "the last box's button, then OK";
         EXPECT_EQ((Items{text(L"CmdUser1"), text(L"CmdUser2"), text(L"CmdUser3"),
-                         window_->cl_folder(), window_->pp_folder()}),
+                         window_->panes().cl_folder(), window_->panes().pp_folder()}),
                   c.shown)
             << c.file;
         // Whatever failed, each pane's drive, folder and file lists show one folder.
@@ -128,7 +128,7 @@ TEST_F(PlexoTest, TheListsFollowTheFoldersByThemselves) {
     choose(L"DirAPT", L"sub", LBN_DBLCLK);
     // Moved away: Wine keeps a removed folder until the watch lets go of it, Windows not.
     ASSERT_TRUE(MoveFileW((cl_ + L"\\sub").c_str(), (folder_.path + L"\\moved").c_str()));
-    EXPECT_TRUE(eventually([&] { return window_->cl_folder() == cl_ && !log_.empty(); }));
+    EXPECT_TRUE(eventually([&] { return window_->panes().cl_folder() == cl_ && !log_.empty(); }));
     EXPECT_EQ(log_, Log{L"box 0 Plexo: The folder " + cl_ + L"\\sub can no longer be read; the " +
                         L"list shows " + cl_ + L" instead."});
     EXPECT_EQ(items(L"FilAPT"), now);
@@ -207,6 +207,20 @@ TEST_F(PlexoTest, TheCommandsActOnTheChosenFilesAndTheListsFollow) {
     shell_.typed = L"lathe";
     click(control(L"CmdInsPP"));
     EXPECT_EQ(items(L"FilPosts"), (Items{L"FANUC", L"LATHE.EXE", L"MILL.PP.EXE"}));
+}
+
+// The end of a started program comes to the commands, which tell a post-processing run
+// that failed.
+TEST_F(PlexoTest, AFailedPostProcessingRunIsTold) {
+    start(config());
+    choose(L"FilPosts", L"MILL.PP.EXE");
+    click(control(L"CmdPost"));
+    log_.clear();
+    PostMessageW(window_->window(), win::program_ended_message, 2468, 1);
+    EXPECT_TRUE(eventually([&] { return !log_.empty(); }));
+    EXPECT_TRUE(log_.size() == 1 &&
+                log_[0].starts_with(L"box 0 Plexo: The post-processor\n" + pp_ + L"\\MILL\n"))
+        << ::testing::PrintToString(log_);
 }
 
 } // namespace
