@@ -100,6 +100,11 @@ void Post::drill(const cl::ToolPosition& hole) {
     start_feed_block(17);
     writer_.held(Held::cycle_return, back_to_start ? "G98" : "G99");
     writer_.held(Held::motion, g_code(cycle));
+    // A control drills the next hole where a block names X or Y: a hole over the last one
+    // names X again.
+    if (writer_.holds(Held::x, 'X', at_hole.linear.x, d) &&
+        writer_.holds(Held::y, 'Y', at_hole.linear.y, d))
+        writer_.forget(Held::x);
     writer_.held(Held::x, 'X', at_hole.linear.x, d);
     writer_.held(Held::y, 'Y', at_hole.linear.y, d);
     writer_.held(Held::cycle_bottom, 'Z', bottom, d);

@@ -33,6 +33,10 @@ TEST(ClWords, DrillingCycles) {
         {"SPINDL/RPM,400\nCYCLE/TAP,FEDTO,-15,RAPTO,5,MMPR,1.25\nGOTO/20,0,0",
          "N50 S400 M3\r\nN60 M29 S400\r\nN70 G99 G84 X20. Y0. Z-15. R5. F500.\r\n",
          testing::no_errors, machine::Settings{.rigid_tapping = true}},
+        // A hole over the last one, deeper down: the block names X so that the control
+        // drills it.
+        {"CYCLE/DRILL,5,MMPM,50,2\nGOTO/20,0,0\nGOTO/20,0,-3",
+         "N50 G99 G81 X20. Y0. Z-5. R2. F50.\r\nN60 X20. Z-8. R-1.\r\n"},
         // CYCLE/ON takes the last cycle up again, written in full.
         {"CYCLE/REAM,FEDTO,-8,RAPTO,2,MMPM,50\nGOTO/20,0,0\nCYCLE/OFF\nCYCLE/ON\nGOTO/30,0,0",
          "N50 G99 G85 X20. Y0. Z-8. R2. F50.\r\nN60 G80\r\nN70 G99 G85 X30. Y0. Z-8. R2. F50.\r\n"},
