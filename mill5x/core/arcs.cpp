@@ -6,6 +6,7 @@
 #include "circular_arc.h"
 #include "cl_reader/error.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -21,7 +22,7 @@ bool same_direction(const geometry::Vector& a, const geometry::Vector& b) {
 
 // The arc's farthest points in its plane (its quadrants within the sweep) widen the extents.
 void add_bulges(AxisExtents& extents, const geometry::Vector& start, const geometry::Vector& end,
-                const Circle& circle, const ArcMove& arc, const geometry::Vector& lift) {
+                const Circle& circle, const ArcMove& arc) {
     const geometry::Vector offset = geometry::minus(start, circle.centre);
     // The start's angle in the plane, counter-clockwise from its first axis.
     const double start_angle = arc.plane == 17   ? std::atan2(offset.y, offset.x)
@@ -32,8 +33,7 @@ void add_bulges(AxisExtents& extents, const geometry::Vector& start, const geome
         double turn = arc.clockwise ? start_angle - target : target - start_angle;
         turn = std::fmod(turn + 8 * std::numbers::pi, 2 * std::numbers::pi);
         if (turn >= arc.sweep) continue;
-        const geometry::Vector p =
-            geometry::plus(arc_point(start, end, circle, arc, turn / arc.sweep), lift);
+        const geometry::Vector p = arc_point(start, end, circle, arc, turn / arc.sweep);
         extents.add(Held::x, p.x);
         extents.add(Held::y, p.y);
         extents.add(Held::z, p.z);
@@ -64,10 +64,37 @@ void Post::arc_to(const cl::ToolPosition& end) {
     const machine::Axes to = axes_for(end);
     if (!same_direction(end.axis, tip_->axis))
         throw cl::Error("the tool axis must not change along an arc");
-    const ArcMove arc = arc_move(tip_->tip, end.tip, circle, arc_tolerance());
+    const ArcMove cl_arc = arc_move(tip_->tip, end.tip, circle, arc_tolerance());
     if (!feed_) throw cl::Error("no feed rate for this cutting move: FEDRAT is missing");
-    const int d = length_decimals();
 
+    // The arc as the machine's axes run it: the tool axis stands still, so a head runs it
+    // lifted along the axis, and a table that has turned the part turns the arc with it.
+    const auto on_machine = [&](const geometry::Vector& p) {
+        return kinematics_.place(p, to, tool_length_).linear;
+    };
+    const geometry::Vector centre = on_machine(circle.centre);
+    const Circle machine_circle{
+        centre, geometry::minus(on_machine(geometry::plus(circle.centre, circle.axis)), centre),
+        circle.radius};
+    if (arc_plane(machine_circle.axis)) {
+        write_arc(to, machine_circle);
+        const geometry::Vector middle = arc_point(tip_->tip, end.tip, circle, cl_arc, 0.5);
+        expectations_.push_back(
+            {Expectation::Kind::arc_middle, line_, {middle, end.axis}, std::nullopt, 0, 0});
+    } else {
+        write_arc_as_lines(end, to, circle, cl_arc);
+    }
+    expectations_.push_back(
+        {Expectation::Kind::position, line_, {end.tip, end.axis}, std::nullopt, 0, 0});
+    tip_ = end;
+    position_ = to;
+    ++result_.feed_moves;
+    add_minutes(cl_arc.length / *feed_, &PostResult::feed_minutes);
+}
+
+void Post::write_arc(const machine::Axes& to, const Circle& circle) {
+    const ArcMove arc = arc_move(position_->linear, to.linear, circle, arc_tolerance());
+    const int d = length_decimals();
     start_feed_block(arc.plane);
     writer_.forget(Held::motion); // every arc names its direction
     writer_.held(Held::motion, arc.clockwise ? "G2" : "G3");
@@ -75,6 +102,7 @@ void Post::arc_to(const cl::ToolPosition& end) {
     const Held axes[] = {Held::x, Held::y, Held::z};
     const double values[] = {to.linear.x, to.linear.y, to.linear.z};
     const int normal = arc.plane == 17 ? 2 : arc.plane == 18 ? 1 : 0;
+    within_travel(to);
     for (int i = 0; i < 3; ++i) {
         if (i == normal)
             writer_.held(axes[i], "XYZ"[i], values[i], d);
@@ -87,19 +115,41 @@ void Post::arc_to(const cl::ToolPosition& end) {
     writer_.held(Held::feed, 'F', *feed_, d);
     writer_.end_block();
     writer_.forget(Held::motion); // the next line writes its G1 or G0
+    add_bulges(writer_.extents(), position_->linear, to.linear, circle, arc);
+}
 
-    // The pivot point runs the same arc as the tip, lifted along the constant tool axis.
-    add_bulges(writer_.extents(), tip_->tip, end.tip, circle, arc,
-               geometry::minus(to.linear, end.tip));
-    const cl::ToolPosition middle{arc_point(tip_->tip, end.tip, circle, arc, 0.5), end.axis};
-    expectations_.push_back(
-        {Expectation::Kind::arc_middle, line_, {middle.tip, middle.axis}, std::nullopt, 0, 0});
-    expectations_.push_back(
-        {Expectation::Kind::position, line_, {end.tip, end.axis}, std::nullopt, 0, 0});
-    tip_ = end;
-    position_ = to;
-    ++result_.feed_moves;
-    add_minutes(arc.length / *feed_, &PostResult::feed_minutes);
+// An arc that lies in no plane of the machine (a table tilted under it) goes as straight
+// moves along it, each end on the CL's arc and no farther from it between them than the
+// linearization tolerance.
+void Post::write_arc_as_lines(const cl::ToolPosition& end, const machine::Axes& to,
+                              const Circle& circle, const ArcMove& arc) {
+    warn("an arc lies in no plane of the machine as the table stands: it is written as "
+         "straight moves");
+    const double tolerance = settings_.linear_tolerance_or_default() / 2;
+    const double step = 2 * std::acos(std::max(-1.0, 1 - tolerance / circle.radius));
+    const int pieces =
+        static_cast<int>(std::clamp(std::ceil(arc.sweep / std::max(step, 1e-6)), 1.0, 100000.0));
+    const geometry::Vector start = tip_->tip;
+    for (int piece = 1; piece <= pieces; ++piece) {
+        const geometry::Vector tip =
+            piece == pieces ? end.tip
+                            : arc_point(start, end.tip, circle, arc, double(piece) / pieces);
+        writer_.held(Held::feed_mode, "G94");
+        writer_.held(Held::motion, "G1");
+        add_cutter_compensation();
+        positions(piece == pieces ? to : kinematics_.place(tip, to, tool_length_));
+        writer_.held(Held::feed, 'F', *feed_, length_decimals());
+        writer_.end_block();
+        if (piece < pieces)
+            expectations_.push_back({Expectation::Kind::position,
+                                     line_,
+                                     {tip, end.axis},
+                                     std::nullopt,
+                                     0,
+                                     0,
+                                     writer_.line_count() - statement_start_});
+    }
+    result_.inserted_points += pieces - 1;
 }
 
 } // namespace mill5x

@@ -35,20 +35,22 @@ std::string where(const Vector& p) {
 
 } // namespace
 
+std::optional<int> arc_plane(const Vector& a) {
+    const double length = norm(a);
+    if (std::hypot(a.x, a.y) < axis_tolerance * length) return 17;
+    if (std::hypot(a.z, a.x) < axis_tolerance * length) return 18;
+    if (std::hypot(a.y, a.z) < axis_tolerance * length) return 19;
+    return std::nullopt;
+}
+
 ArcMove arc_move(const Vector& start, const Vector& end, const Circle& circle, double tolerance) {
     const Vector& a = circle.axis;
-    const double length = norm(a);
     ArcMove move;
-    double along = 0;
-    if (std::hypot(a.x, a.y) < axis_tolerance * length) {
-        move.plane = 17, along = a.z;
-    } else if (std::hypot(a.z, a.x) < axis_tolerance * length) {
-        move.plane = 18, along = a.y;
-    } else if (std::hypot(a.y, a.z) < axis_tolerance * length) {
-        move.plane = 19, along = a.x;
-    } else {
+    const auto plane = arc_plane(a);
+    if (!plane)
         throw cl::Error("the arc's axis is not along X, Y or Z: no G17, G18 or G19 plane holds it");
-    }
+    move.plane = *plane;
+    const double along = move.plane == 17 ? a.z : move.plane == 18 ? a.y : a.x;
     move.clockwise = along < 0;
 
     const PlaneCoordinates s = in_plane(start, move.plane), e = in_plane(end, move.plane),

@@ -9,6 +9,8 @@
 
 #include "cl_reader/tool_path.h"
 
+#include <optional>
+
 namespace mill5x {
 
 using cl::Circle;
@@ -21,6 +23,9 @@ struct ArcMove {
     double length = 0;      // along the arc, helix included
     double sweep = 0;       // radians turned, greater than 0
 };
+
+// The plane (17, 18 or 19) of a circle's axis along Z, Y or X; nothing for another axis.
+std::optional<int> arc_plane(const Vector& axis);
 
 // Throws cl::Error for an axis that is not along X, Y or Z, or a start or end that lies more
 // than tolerance off the circle.

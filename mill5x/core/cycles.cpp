@@ -62,12 +62,13 @@ void Post::drill(const cl::ToolPosition& hole) {
     const double feed = cycle.feed ? feed_per_minute(*cycle.feed) : feed_.value_or(0);
     if (feed <= 0) throw cl::Error("no feed rate for the drilling cycle: FEDRAT is missing");
     const cl::Units& units = path_.units();
-    const double lift = tool_length_ + settings_.pivot_distance;
-    const double top = hole.tip.z + lift;
+    // Where the machine's axes put the tip at the hole's top: lifted by the tool and the
+    // pivot distance on a head, as it stands on a table, whose control adds the tool length.
+    machine::Axes at_hole = axes_for(hole);
+    const double top = at_hole.linear.z, lift = top - hole.tip.z;
     const double r_level = top + units.length(cycle.clearance);
     const double bottom = top - units.length(cycle.depth);
     const int d = length_decimals();
-    machine::Axes at_hole = axes_for(hole);
 
     if (approach_next_) {
         // Down to where the cycle starts from: the retract height, or its R level.

@@ -31,11 +31,6 @@ machine::Axes between(const machine::Axes& from, const machine::Axes& to, double
     return axes;
 }
 
-bool same_rotary(const machine::Axes& a, const machine::Axes& b) {
-    return std::fabs(a.a - b.a) < 1e-9 && std::fabs(a.b - b.b) < 1e-9 &&
-           std::fabs(a.c - b.c) < 1e-9;
-}
-
 } // namespace
 
 double Post::feed_per_minute(const cl::Feed& feed) const {

@@ -6,6 +6,7 @@
 // program against.
 
 #include "block_writer.h"
+#include "circular_arc.h"
 #include "expectation.h"
 #include "nc_format.h"
 #include "post_result.h"
@@ -95,6 +96,9 @@ private:
     void approach(const machine::Axes& to, bool rapid_down);
     void feed_move(const cl::ToolPosition& target, const machine::Axes& to);
     void arc_to(const cl::ToolPosition& end);
+    void write_arc(const machine::Axes& to, const cl::Circle& circle);
+    void write_arc_as_lines(const cl::ToolPosition& end, const machine::Axes& to,
+                            const cl::Circle& circle, const ArcMove& arc);
     void drill(const cl::ToolPosition& hole);
     // The axes' addresses, written where the control holds other positions.
     void positions(const machine::Axes& axes);

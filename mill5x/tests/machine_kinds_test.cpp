@@ -30,6 +30,18 @@ TEST(MachineKinds, TiltedAxisLimitsAndRewinds) {
         {"LOADTL/3,LENGTH,50\nGOTO/10,0,0,0,0.5,0.8660254\nGOTO/20,0,0",
          "N90 G0 B30. C-90.\r\nN100 X75. Y-10.\r\nN110 G1 Z129.904 F100.\r\nN120 Y-20.\r\n",
          testing::no_errors, head_table},
+        // A hole on the table: the control adds the tool length, so its top is the CL's.
+        {"LOADTL/1,LENGTH,80\nRAPID\nGOTO/20,0,10\nCYCLE/DRILL,10,MMPM,50,3\nGOTO/60,20,0",
+         "G99 G81 X60. Y20. Z-10. R3. F50.\r\n", testing::no_errors, table},
+        // An arc with the table turned by C45 under a head tilted by B45: the machine runs
+        // it turned by 45 degrees, from (7.071, 7.071) to (-7.071, 7.071) about the origin,
+        // lifted 100 along the head, (70.711, 0, 70.711).
+        {"GOTO/10,0,0,0.5,-0.5,0.70710678\nCIRCLE/0,0,0,0,0,1,10\nGOTO/0,10,0",
+         "G94 G3 X63.64 Y7.071 I-7.071 J-7.071 F100.\r\n", testing::no_errors, head_table},
+        // With the table tilted by A30 the arc lies in no plane of the machine: straight
+        // moves along it, each checked on the CL's arc.
+        {"GOTO/10,0,0,0,0.5,0.8660254\nCIRCLE/0,0,0,0,0,1,10\nGOTO/0,10,0", "G1",
+         "Errors:          0\r\n", table},
         // The axis turns round the tip: at C180 the next quarter needs C270, beyond C_MAX.
         // The tool backs off 50 along its axis (-0.707, 0, 0.707), C turns back to -180,
         // the tool comes down again at the feed, and C goes on to -90.
