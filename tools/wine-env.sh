@@ -2,6 +2,14 @@
 # nct_wine_ready PREFIX_NAME. Everything here is idempotent and safe to run concurrently.
 
 nct_cache_dir="${XDG_CACHE_HOME:-$HOME/.cache}/nc-toolkit"
+# The Wine prefixes: the host's Wine keeps them in the cache; Wine 10 in the Debian 13 root
+# (tools/debian13-root, which sets NCT_IN_ROOT) in wine10/ of it.
+nct_wine10_prefix_dir="$nct_cache_dir/wine10"
+if [ "${NCT_IN_ROOT:-}" = debian13 ]; then
+    nct_prefix_dir="$nct_wine10_prefix_dir"
+else
+    nct_prefix_dir="$nct_cache_dir"
+fi
 # The virtual display of the tests; a fixed number so every test of a run shares it
 # (NCT_TEST_DISPLAY picks another, for two runs side by side).
 nct_test_display="${NCT_TEST_DISPLAY:-:77}"
@@ -44,12 +52,12 @@ nct_stop_test_display() {
     return 0
 }
 
-# Makes the prefix $nct_cache_dir/wine-NAME once and exports WINEPREFIX for it. A second
+# Makes the prefix $nct_prefix_dir/wine-NAME once and exports WINEPREFIX for it. A second
 # argument sets the screen's DPI (LogPixels, 96 unless given), read when Wine starts.
 nct_wine_ready() {
     local dpi="${2:-96}"
-    export WINEPREFIX="$nct_cache_dir/wine-$1"
-    mkdir -p "$nct_cache_dir"
+    export WINEPREFIX="$nct_prefix_dir/wine-$1"
+    mkdir -p "$nct_prefix_dir"
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.nct-ready-2" ]; then
@@ -68,7 +76,7 @@ nct_wine_ready() {
             timeout 60 wineserver -w || true
             touch "$WINEPREFIX/.nct-ready-2"
         fi
-    ) 9>"$nct_cache_dir/wine-$1.lock"
+    ) 9>"$nct_prefix_dir/wine-$1.lock"
 }
 
 # Starts a persistent wineserver and Wine's background processes with harmless handles,
@@ -76,4 +84,13 @@ nct_wine_ready() {
 nct_start_wine_session() {
     wineserver -p </dev/null >/dev/null 2>&1
     wine wineboot </dev/null >/dev/null 2>&1
+}
+
+# Ends the wineservers of the tests' prefixes, and with them every Wine process there.
+nct_stop_test_wine() {
+    local prefix
+    for prefix in test test-120dpi; do
+        WINEPREFIX="$nct_prefix_dir/wine-$prefix" wineserver -k 2>/dev/null
+    done
+    return 0
 }

@@ -343,8 +343,8 @@ void Form::select_option(const Placed& chosen) {
 
 void Form::set_option_tab_stops() {
     // As in a dialog box, a group of option buttons is one tab stop: its checked button, or
-    // its first while none is checked. Tab then never lands on an unchecked option, which
-    // Windows would check on the way.
+    // its first while none is checked (which Windows checks when Tab lands on it: see
+    // option_clicked).
     std::map<std::wstring_view, const Placed*> stop_of_group;
     for (const Placed& option : controls_) {
         if (option.row->kind != Kind::option_button) continue;
@@ -362,8 +362,12 @@ void Form::set_option_tab_stops() {
 void Form::option_clicked(const Placed& option) {
     // Windows checks an automatic option button that the Tab key gives the focus to; only a
     // group with none checked is reached that way, and Tab must not choose for the user.
+    // The button's own BM_SETCHECK moves WS_TABSTOP with the check, as Windows' does: checking
+    // took the stop from the group's other buttons, unchecking takes it from this one. The
+    // group's stop is put back, or Shift+Tab and the next Tab would pass the group by.
     if (GetKeyState(VK_TAB) < 0) {
         SendMessageW(option.handle, BM_SETCHECK, BST_UNCHECKED, 0);
+        set_option_tab_stops();
         return;
     }
     select_option(option);

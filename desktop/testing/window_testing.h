@@ -53,10 +53,21 @@ inline void pump_messages(bool dialog_keys = false) {
     }
 }
 
-// Presses and releases `key` on the focused control; the key goes through dialog-box
-// handling (IsDialogMessage), as in the programs' message loop.
-inline void press(UINT key) {
+// Presses and releases `key` on the focused control, with `held` (VK_SHIFT, say) held down
+// meanwhile; the keys go through dialog-box handling (IsDialogMessage), as in the programs'
+// message loop, and are down in the keyboard state while it handles them, as when typed.
+inline void press(UINT key, UINT held = 0) {
+    const auto hold = [&](bool down) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[key] = down ? 0x80 : 0;
+        if (held) keys[held] = keys[key];
+        SetKeyboardState(keys);
+    };
+    hold(true);
     PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    pump_messages(true);
+    hold(false);
     PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
     pump_messages(true);
 }
