@@ -1,7 +1,7 @@
 #include "commands/win/win32_shell.h"
 
 #include "commands/program_search.h"
-#include "commands/win/input_box.h"
+#include <desktop/input_box.h>
 
 #include <desktop/win32.h>
 
@@ -63,7 +63,7 @@ int Win32Shell::message_box(std::wstring_view text, int style, std::wstring_view
 }
 
 std::wstring Win32Shell::input_box(std::wstring_view prompt, std::wstring_view title) {
-    return workbench::input_box(owner_, prompt, title);
+    return desktop::input_box(owner_, prompt, title);
 }
 
 StartResult Win32Shell::start(const CommandLine& line) {

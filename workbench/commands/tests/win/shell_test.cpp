@@ -2,9 +2,9 @@
 // the input box really answered.
 
 #include "commands/command_lines.h"
-#include "commands/win/input_box.h"
 #include "commands/win/win32_shell.h"
 
+#include <desktop/input_box.h>
 #include <desktop/win32.h>
 
 #include <gtest/gtest.h>
@@ -78,7 +78,7 @@ std::function<void(HWND)> answer;
 TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
     for (const int button : {IDOK, IDCANCEL}) {
         answer = [&](HWND box) {
-            SetWindowTextW(GetDlgItem(box, input_box_field_id), L" mill 5x ");
+            SetWindowTextW(GetDlgItem(box, desktop::input_box_field_id), L" mill 5x ");
             SendMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
         };
         SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
@@ -87,8 +87,9 @@ TEST(InputBox, GivesTheTypedTextOnOkAndNothingOnCancel) {
                 answer(box);
             }
         });
-        EXPECT_EQ(input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor"),
-                  button == IDOK ? L" mill 5x " : L"");
+        EXPECT_EQ(
+            desktop::input_box(nullptr, L"Enter PostProcessor name", L"Install PostProcessor"),
+            button == IDOK ? L" mill 5x " : L"");
     }
 }
 
