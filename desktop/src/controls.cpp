@@ -2,6 +2,8 @@
 
 #include "form_parts.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -33,6 +35,20 @@ WindowClassOfKind class_of(Kind kind) {
                 WS_EX_CLIENTEDGE, true};
     case Kind::file_list:
         return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE, true};
+    case Kind::picture:
+        return {picture_class.data(), 0, 0, true};
+    case Kind::text_list:
+        return {WC_LISTVIEWW,
+                LVS_REPORT | LVS_OWNERDATA | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE, true};
+    // The table places both, as it places every control: they neither move to the window's
+    // edge nor size themselves.
+    case Kind::status_bar:
+        return {STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE, 0, false};
+    case Kind::toolbar:
+        return {TOOLBARCLASSNAMEW,
+                TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0,
+                false};
     }
     throw std::logic_error("unknown control kind");
 }
@@ -61,9 +77,10 @@ void Form::create_controls() {
                 throw std::logic_error("a control lies in a frame that the table lacks");
             OffsetRect(&twips, frame->left, frame->top);
         }
-        controls_.push_back({&row, nullptr, twips});
+        controls_.push_back({&row, nullptr, twips, twips});
     }
     if (design_.arrange) design_.arrange(*this);
+    follow_client_size();
     for (const bool beneath : {false, true})
         for (std::size_t index = 0; index < design_.controls.size(); ++index)
             if (lies_beneath(design_.controls[index].kind) == beneath) create_control(index);
@@ -84,14 +101,23 @@ void Form::create_control(std::size_t index) {
 
     const std::wstring caption(row.caption);
     const RECT pixels = to_pixels(row, placed.twips);
+    // A picture finds its form from what it is made with.
+    if (row.kind == Kind::picture) register_picture_class(&Form::picture_procedure);
     const HWND handle = CreateWindowExW(
         kind.extended_style, kind.name, is_combo(row.kind) ? L"" : caption.c_str(), style,
         pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + index)),
-        GetModuleHandleW(nullptr), nullptr);
+        GetModuleHandleW(nullptr), row.kind == Kind::picture ? this : nullptr);
     if (!handle) throw std::runtime_error("a control could not be created");
     placed.handle = handle;
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(font_of(row))), FALSE);
+    if (row.kind == Kind::text_list) {
+        SendMessageW(handle, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                     LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+        LVCOLUMNW column{LVCF_WIDTH, 0, pixels.right - pixels.left};
+        SendMessageW(handle, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    }
+    if (row.kind == Kind::toolbar) fill_toolbar(handle);
     if (row.kind == Kind::combo_box) SetWindowTextW(handle, caption.c_str());
     if (row.kind == Kind::option_button && row.selected)
         SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
@@ -113,6 +139,8 @@ void Form::place(const Placed& placed) {
     SetWindowPos(placed.handle, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
                  pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
     place_frame_tip(placed.handle, *placed.row, pixels);
+    if (placed.row->kind == Kind::text_list) fit_list_column(placed);
+    if (placed.row->kind == Kind::status_bar) apply_parts(placed);
 }
 
 void Form::paint_lines(HDC dc) {

@@ -3,11 +3,27 @@
 
 #include "form_parts.h"
 
+#include <commctrl.h>
+
+#include <windowsx.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace desktop {
 
 using namespace detail;
+
+namespace {
+
+// The property of a form's window that holds its Form.
+constexpr wchar_t form_property[] = L"NctForm";
+
+} // namespace
+
+Form* Form::of(HWND window) {
+    return window ? static_cast<Form*>(GetPropW(window, form_property)) : nullptr;
+}
 
 void Form::run_command(int id, WORD notification) {
     if (auto command = commands_.find({id, notification}); command != commands_.end())
@@ -33,11 +49,42 @@ void Form::on_message(UINT message, MessageHandler handler) {
     messages_[message] = std::move(handler);
 }
 
+void Form::on_notify(std::wstring_view name, UINT code, NotifyHandler handler) {
+    notifications_[{control_id(name), code}] = std::move(handler);
+}
+
+void Form::notify(const NMHDR& header, LRESULT& result, bool& handled) {
+    const int id = static_cast<int>(header.idFrom);
+    if (header.code == LVN_GETDISPINFOW) {
+        if (auto list = lists_.find(id); list != lists_.end()) {
+            auto& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+                const std::wstring text =
+                    list->second.text ? list->second.text(static_cast<std::size_t>(item.iItem))
+                                      : std::wstring();
+                const std::size_t length =
+                    std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+                text.copy(item.pszText, length);
+                item.pszText[length] = L'\0';
+            }
+            handled = true;
+            result = 0;
+            return;
+        }
+    }
+    if (auto handler = notifications_.find({id, header.code}); handler != notifications_.end())
+        if (auto answer = handler->second(header)) {
+            handled = true;
+            result = *answer;
+        }
+}
+
 LRESULT CALLBACK Form::window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         form->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        SetPropW(window, form_property, form);
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form) return DefWindowProcW(window, message, wparam, lparam);
@@ -54,6 +101,8 @@ LRESULT CALLBACK Form::window_procedure(HWND window, UINT message, WPARAM wparam
 }
 
 LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    // The controls follow the new size before the program's own handler sees it.
+    if (message == WM_SIZE && wparam != SIZE_MINIMIZED) follow_client_size();
     if (auto handler = messages_.find(message); handler != messages_.end())
         if (auto result = handler->second(wparam, lparam)) return *result;
     switch (message) {
@@ -79,6 +128,16 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         run_command(id, notification);
         return 0;
     }
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        bool handled = false;
+        notify(*reinterpret_cast<const NMHDR*>(lparam), result, handled);
+        if (handled) return result;
+        break;
+    }
+    case WM_GETMINMAXINFO:
+        limit_size(*reinterpret_cast<MINMAXINFO*>(lparam));
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wparam) == WA_INACTIVE) {
             remember_focus();
@@ -110,6 +169,7 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         const HWND window = window_;
         window_ = nullptr;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        RemovePropW(window, form_property);
         if (ends_program_) PostQuitMessage(0);
         return DefWindowProcW(window, message, wparam, lparam);
     }
@@ -120,6 +180,12 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
 int run_message_loop(const Form& form) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_MOUSEWHEEL && form.window()) {
+            const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+            const HWND under = WindowFromPoint(at);
+            if (under && IsChild(form.window(), under)) message.hwnd = under;
+        }
+        if (form.window() && form.translate_shortcut(message)) continue;
         if (form.window() && IsDialogMessageW(form.window(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -10,7 +10,8 @@ namespace desktop {
 HFONT Form::font(const Font& font) {
     std::wstring key(font.face);
     key += L'|' + std::to_wstring(font.points) + L'|' + std::to_wstring(font.bold) + L'|' +
-           std::to_wstring(font.underline) + L'|' + std::to_wstring(dpi_);
+           std::to_wstring(font.underline) + L'|' + std::to_wstring(font.fixed_pitch) + L'|' +
+           std::to_wstring(dpi_);
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second.get();
     LOGFONTW description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72.0));
@@ -18,6 +19,7 @@ HFONT Form::font(const Font& font) {
     description.lfUnderline = font.underline;
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfQuality = CLEARTYPE_QUALITY;
+    if (font.fixed_pitch) description.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     font.face.copy(description.lfFaceName, LF_FACESIZE - 1);
     const HFONT made = CreateFontIndirectW(&description);
     fonts_.emplace(std::move(key), FontObject(made));

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -48,20 +49,26 @@ Form::Form(const FormDesign& design)
     : design_(design), lines_(design.lines.begin(), design.lines.end()) {
     init_common_controls();
     register_class(design_, &Form::window_procedure);
+    create_menu();
+    const DWORD style = window_style_of(design_);
+    const BOOL has_menu = menu_ != nullptr;
     dpi_ = static_cast<int>(GetDpiForSystem());
     RECT outer{0, 0, to_pixels(design_.client_width), to_pixels(design_.client_height)};
-    AdjustWindowRectExForDpi(&outer, window_style, FALSE, 0, dpi_);
+    AdjustWindowRectExForDpi(&outer, style, has_menu, 0, dpi_);
     const std::wstring class_name(design_.window_class), caption(design_.caption);
-    window_ = CreateWindowExW(0, class_name.c_str(), caption.c_str(), window_style, CW_USEDEFAULT,
+    window_ = CreateWindowExW(0, class_name.c_str(), caption.c_str(), style, CW_USEDEFAULT,
                               CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!window_) throw std::runtime_error("the window could not be created");
+                              nullptr, menu_, GetModuleHandleW(nullptr), this);
+    if (!window_) {
+        if (menu_) DestroyMenu(menu_);
+        throw std::runtime_error("the window could not be created");
+    }
     // The monitor the window landed on may have another DPI than the primary one.
     const int window_dpi = static_cast<int>(GetDpiForWindow(window_));
     if (window_dpi != dpi_) {
         dpi_ = window_dpi;
         RECT resized{0, 0, to_pixels(design_.client_width), to_pixels(design_.client_height)};
-        AdjustWindowRectExForDpi(&resized, window_style, FALSE, 0, window_dpi);
+        AdjustWindowRectExForDpi(&resized, style, has_menu, 0, window_dpi);
         SetWindowPos(window_, nullptr, 0, 0, resized.right - resized.left,
                      resized.bottom - resized.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -75,6 +82,13 @@ Form::Form(const FormDesign& design)
 Form::~Form() {
     ends_program_ = false; // destroyed by its owner, not closed by the user
     if (window_) DestroyWindow(window_);
+    if (shortcuts_) DestroyAcceleratorTable(shortcuts_);
+}
+
+DWORD detail::window_style_of(const FormDesign& design) {
+    const bool has_picture = std::ranges::any_of(
+        design.controls, [](const Control& row) { return row.kind == Kind::picture; });
+    return window_style | (has_picture ? WS_CLIPCHILDREN : 0);
 }
 
 const Form::Placed& Form::find(std::wstring_view name) const {

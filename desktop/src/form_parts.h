@@ -19,6 +19,9 @@ WindowClassOfKind class_of(Kind kind);
 
 bool is_combo(Kind kind);
 
+// Registers the class of picture controls once, with the form's procedure for them.
+void register_picture_class(WNDPROC procedure);
+
 // Labels and frames lie beneath the other controls where the table lets them overlap (a
 // label reaching into its field), and their kind clips them by their siblings, so typed text
 // is never hidden. Each new control goes beneath those made before it, so they are made
@@ -32,7 +35,10 @@ constexpr UINT_PTR tool_tips_timer = 0x7D00;
 constexpr int dropped_rows = 12;
 
 // Without WS_CLIPCHILDREN: frames paint only their outline, so the window's own background
-// and lines must show through them; the other controls paint over the lines.
+// and lines must show through them; the other controls paint over the lines. A window with a
+// picture clips its children (window_style_of): a picture paints all of itself, and the
+// window's background painted first beneath it would flicker at every resize.
 constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
+DWORD window_style_of(const FormDesign& design);
 
 } // namespace desktop::detail

@@ -47,7 +47,12 @@ inline void pump_messages(bool dialog_keys = false) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) continue;
         const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (dialog_keys && root && IsDialogMessageW(root, &message)) continue;
+        // As in the programs' message loop: the menu's shortcuts first, then dialog keys.
+        if (dialog_keys && root) {
+            if (const Form* form = Form::of(root); form && form->translate_shortcut(message))
+                continue;
+            if (IsDialogMessageW(root, &message)) continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

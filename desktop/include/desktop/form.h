@@ -2,7 +2,8 @@
 // A window built from its control table. Each program describes its window as data (a
 // FormDesign whose rows read like the program's control table) and Form turns it into real
 // Win32 controls: twips to pixels at the window's DPI, fonts, tool tips, tab order, option
-// groups, frames and lines. The automation contract holds for every form: the control in
+// groups, frames and lines; how each control follows the window's size; the menu bar, its
+// shortcuts and the toolbar. The automation contract holds for every form: the control in
 // row N of the table (its tab index) has the control ID 1000 + N.
 
 #include "desktop/win32.h"
@@ -34,13 +35,33 @@ enum class Kind {
     drive_list,         // COMBOBOX, CBS_DROPDOWNLIST
     folder_list,        // LISTBOX with strings, owner-drawn by its program
     file_list,          // LISTBOX with strings
+    picture,    // a child of the form's own class (picture_class) that paints itself through
+                // on_paint, double-buffered, and is told the mouse and keys (on_mouse, on_key)
+    text_list,  // SysListView32: a virtual list of one column, its items asked for as they
+                // show (set_items), so that a million lines cost nothing until seen
+    status_bar, // msctls_statusbar32, in parts (set_parts, set_part_text)
+    toolbar,    // ToolbarWindow32: the menu's commands marked for it, as buttons of text
 };
+
+// The window class of every picture control: the toolkit's own.
+inline constexpr std::wstring_view picture_class = L"NctPicture";
 
 struct Font {
     std::wstring_view face;
     double points = 12;
     bool bold = false;
     bool underline = false;
+    // Where the face is missing, a font of even widths stands in (program text lines up).
+    bool fixed_pitch = false;
+};
+
+// How a control's edges follow the client area as the window is resized: each edge moves by
+// its share of the change of the client's width (left, right) or height (top, bottom) from
+// the design's. All 0 (the default): the control stays as designed. {0, 0, 1, 1}: it grows
+// with the window. {0.6, 0, 1, 1}: its left edge keeps to 60 % of the width, so that it and
+// a neighbour whose right edge follows by 0.6 share the width as designed.
+struct Follow {
+    double left = 0, top = 0, right = 0, bottom = 0;
 };
 
 struct Control {
@@ -52,12 +73,35 @@ struct Control {
     Font font;
     std::wstring_view container = {}; // the frame it lies in; empty for the window itself
     bool selected = false;            // an option button that starts selected
+    Follow follow = {};               // how it follows the window's size
 };
 
 struct Line {
     std::wstring_view name;
     int x1, y1, x2, y2; // twips
 };
+
+// A command of the menu bar. Its ID (for WM_COMMAND) is menu_command_id + its row; a toolbar
+// button of it sends the same, and so do its shortcuts.
+struct MenuItem {
+    std::wstring_view menu;  // the menu bar's entry it is under: L"&File"
+    std::wstring_view name;  // the command's name, for on_menu and set_checked; empty: a separator
+    std::wstring_view text;  // L"&Open...": the keys of its first shortcut are shown beside it
+    bool on_toolbar = false; // a button of the form's toolbar too, showing the text
+    // One of a run of choices of which one is checked (the view's direction): a radio mark in
+    // the menu, a button of a group on the toolbar.
+    bool choice = false;
+};
+
+// A key that runs a menu command, wherever the focus is in the window: a virtual key ('O',
+// '1', VK_HOME, VK_F5) with the modifiers held (FCONTROL, FSHIFT, FALT).
+struct Shortcut {
+    std::wstring_view command;
+    WORD key;
+    BYTE modifiers = 0;
+};
+
+inline constexpr int menu_command_id = 20000;
 
 class Form;
 
@@ -73,6 +117,21 @@ struct FormDesign {
     // A layout rule that moves controls and lines by the window's size, or none. The form
     // applies it before it makes the controls, so that each is made once in its place.
     void (*arrange)(Form& form) = nullptr;
+    std::span<const MenuItem> menu;                  // none: no menu bar
+    std::span<const Shortcut> shortcuts;             // the keys of menu commands
+    int min_client_width = 0, min_client_height = 0; // twips: the window is not made smaller
+};
+
+// What the mouse did on a picture, in pixels of its client area. A picture takes the mouse
+// (captures it) while a button is held, so that a drag goes on beyond its edge; a capture
+// taken away (another window, a message box) ends the drag as `lost`.
+struct MouseEvent {
+    enum class Action { press, release, move, wheel, lost };
+    enum class Button { none, left, right, middle };
+    Action action = Action::move;
+    Button button = Button::none; // press and release: which one
+    POINT at{};
+    int wheel = 0; // the wheel's turn, WHEEL_DELTA (120) a notch, positive away from the user
 };
 
 inline constexpr int first_control_id = 1000;
@@ -116,6 +175,43 @@ public:
     // value stops default processing.
     using MessageHandler = std::function<std::optional<LRESULT>(WPARAM, LPARAM)>;
     void on_message(UINT message, MessageHandler handler);
+    // A handler of one control's WM_NOTIFY code (LVN_ITEMCHANGED, NM_CLICK, ...); returning a
+    // value makes it the message's result.
+    using NotifyHandler = std::function<std::optional<LRESULT>(const NMHDR&)>;
+    void on_notify(std::wstring_view name, UINT code, NotifyHandler handler);
+
+    // The handler of a menu command, its shortcuts and its toolbar button.
+    void on_menu(std::wstring_view command, std::function<void()> handler);
+    // A check mark at the command in the menu, its toolbar button pressed. A choice checked
+    // leaves the others of its run as they are: the program unchecks them.
+    void set_checked(std::wstring_view command, bool checked);
+    bool is_checked(std::wstring_view command) const;
+    HMENU menu() const { return menu_; }
+
+    // A picture's painting: into a bitmap of the picture's size that is then shown whole, so
+    // that nothing flickers; the handler paints all of it. The form adds the focus frame.
+    using PaintHandler = std::function<void(HDC dc, SIZE size)>;
+    void on_paint(std::wstring_view picture, PaintHandler handler);
+    void on_mouse(std::wstring_view picture, std::function<void(const MouseEvent&)> handler);
+    // A key pressed on a picture that has the focus (arrows included); true when handled.
+    void on_key(std::wstring_view picture, std::function<bool(UINT key)> handler);
+    // Paints the picture again, soon (when no other message waits).
+    void redraw(std::wstring_view picture);
+
+    // A text list's items: `count` of them, item i's text asked for as it shows. The column
+    // is as wide as item `longest`'s text or the list, whichever is wider.
+    using ItemText = std::function<std::wstring(std::size_t index)>;
+    void set_items(std::wstring_view list, std::size_t count, ItemText text,
+                   std::size_t longest = 0);
+    std::optional<std::size_t> selected_item(std::wstring_view list) const;
+    // Selects the item, gives it the list's focus mark and scrolls it into view; the list
+    // tells it (LVN_ITEMCHANGED) as it tells a click.
+    void select_item(std::wstring_view list, std::size_t index);
+
+    // A status bar's parts: each one's width in twips, 0 for as wide as its text; the last
+    // reaches to the bar's end.
+    void set_parts(std::wstring_view bar, std::vector<int> widths);
+    void set_part_text(std::wstring_view bar, int part, std::wstring_view text);
 
     // Places in twips, for layout rules; the form converts them at the current DPI.
     RECT bounds(std::wstring_view name) const; // left, top, right, bottom in twips
@@ -139,11 +235,17 @@ public:
     // Ends the program the way its Exit button does.
     void close();
 
+    // The form of a window (a form's own), or null.
+    static Form* of(HWND window);
+    // The keys of the menu's shortcuts, for the message loop: true when `message` was one.
+    bool translate_shortcut(MSG& message) const;
+
 private:
     struct Placed {
         const Control* row;
         HWND handle;
-        RECT twips; // relative to the client area
+        RECT twips;    // relative to the client area
+        RECT designed; // as the table places it, where the following of the size starts
     };
     static LRESULT CALLBACK window_procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
@@ -155,6 +257,16 @@ private:
     RECT to_pixels(const Control& row, const RECT& twips) const;
     void place(const Placed& placed);
     void paint_lines(HDC dc);
+    void follow_client_size();
+    void limit_size(MINMAXINFO& limits) const;
+    void create_menu();
+    void fill_toolbar(HWND toolbar);
+    void notify(const NMHDR& header, LRESULT& result, bool& handled);
+    void fit_list_column(const Placed& list);
+    void apply_parts(const Placed& bar);
+    static LRESULT CALLBACK picture_procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT picture_message(HWND picture, UINT message, WPARAM wparam, LPARAM lparam);
+    void paint_picture(HWND picture);
     HFONT font(const Font& font);
     const Placed& find(std::wstring_view name) const;
     Placed& find(std::wstring_view name);
@@ -179,10 +291,28 @@ private:
     std::map<std::wstring, FontObject, std::less<>> fonts_;
     std::map<std::pair<int, WORD>, std::function<void()>> commands_;
     std::map<UINT, MessageHandler> messages_;
+    std::map<std::pair<int, UINT>, NotifyHandler> notifications_;
     MessageBoxFunction message_box_;
+    HMENU menu_ = nullptr;
+    HACCEL shortcuts_ = nullptr;
+    struct PictureState {
+        PaintHandler paint;
+        std::function<void(const MouseEvent&)> mouse;
+        std::function<bool(UINT key)> key;
+        Bitmap buffer; // kept while the picture's size stays
+        SIZE buffer_size{};
+    };
+    struct TextListState {
+        ItemText text;
+        std::size_t count = 0, longest = 0;
+    };
+    std::map<int, PictureState> pictures_;       // by control ID
+    std::map<int, TextListState> lists_;         // by control ID
+    std::map<int, std::vector<int>> parts_; // a status bar's part widths by its ID, twips
 };
 
-// The message loop of a program's one window; returns when the window is closed.
+// The message loop of a program's one window; returns when the window is closed. The mouse
+// wheel turns what is under the mouse, as on Windows 10, not what has the focus.
 int run_message_loop(const Form& form);
 
 // The user's decimal separator (Control Panel, Region).

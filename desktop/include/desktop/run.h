@@ -7,16 +7,17 @@
 
 #include <exception>
 #include <string_view>
+#include <utility>
 
 namespace desktop {
 
 // Tells the user that the program met an unexpected failure (`what`, or nothing known).
 void report_unexpected_failure(std::wstring_view caption, const char* what) noexcept;
 
-// Window: a Form, default-constructible, with `static constexpr std::wstring_view caption`.
-template <class Window> int run(int show_command) {
+// Window: a Form, with `static constexpr std::wstring_view caption`, made with `arguments`.
+template <class Window, class... Arguments> int run(int show_command, Arguments&&... arguments) {
     try {
-        Window window;
+        Window window(std::forward<Arguments>(arguments)...);
         window.show(show_command);
         return run_message_loop(window);
     } catch (const std::exception& error) {

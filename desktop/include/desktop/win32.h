@@ -48,6 +48,7 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 using FontObject = GdiObject<HFONT>;
+using Bitmap = GdiObject<HBITMAP>;
 
 // An object selected into a device context for one scope.
 class Selection {
@@ -73,6 +74,19 @@ public:
 
 private:
     HWND window_;
+    HDC dc_;
+};
+
+// A memory device context compatible with another, from CreateCompatibleDC to DeleteDC.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC compatible_with) : dc_(CreateCompatibleDC(compatible_with)) {}
+    ~MemoryDc() { DeleteDC(dc_); }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
     HDC dc_;
 };
 
