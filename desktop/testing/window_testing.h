@@ -121,14 +121,16 @@ struct ExpectedControl {
 
 // Each kind of control by its name in a control table, with its window class and the style
 // bits that tell it: a label notifies (SS_NOTIFY) for its tool tip to show; only a read-only
-// text box is read-only.
+// text box is read-only; a text list holds no items of its own (LVS_OWNERDATA).
 // clang-format off
 inline const std::map<std::wstring, std::tuple<std::wstring_view, LONG, LONG>> control_kinds = {
     {L"command button", {L"Button", BS_TYPEMASK, BS_PUSHBUTTON}},   {L"label", {L"Static", SS_NOTIFY, SS_NOTIFY}},
     {L"text box", {L"Edit", ES_READONLY, 0}},                       {L"read-only text box", {L"Edit", ES_READONLY, ES_READONLY}},
     {L"option button", {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}}, {L"frame", {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
     {L"combo box", {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWN}},  {L"drive list", {L"ComboBox", CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}},
-    {L"folder list", {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {L"file list", {L"ListBox", LBS_OWNERDRAWFIXED, 0}}};
+    {L"folder list", {L"ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED}}, {L"file list", {L"ListBox", LBS_OWNERDRAWFIXED, 0}},
+    {L"picture", {picture_class, 0, 0}},                             {L"text list", {L"SysListView32", LVS_OWNERDATA, LVS_OWNERDATA}},
+    {L"status bar", {L"msctls_statusbar32", 0, 0}},                 {L"toolbar", {L"ToolbarWindow32", 0, 0}}};
 // clang-format on
 
 // Checks a form's controls against the expected rows at the form's current DPI, and that
