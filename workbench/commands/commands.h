@@ -31,6 +31,9 @@ public:
     void install_pp();       // CmdInsPP
     void remove_pp();        // CmdDelPP
     void pp_help();          // CmdHelp
+    // FilAPT's menu, "Plot": the chosen file in Backplot from the workbench's folder
+    // (plot_command.h); a missing Backplot.exe is told with the path it was looked for at.
+    void plot(std::wstring_view workbench_folder);
 
     // A program this workbench started (`task_id`, as a start returned it) has ended with
     // `exit_code`. A post-processing run that ended with another code than 0 is told once,

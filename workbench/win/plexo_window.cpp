@@ -6,6 +6,7 @@
 #include "commands/win/win32_shell.h"
 #include "core/config_file.h"
 #include "win/apply_layout.h"
+#include "win/file_menu.h"
 #include "win/plexo_form.h"
 #include "win/system_upper.h"
 
@@ -88,6 +89,16 @@ void PlexoWindow::connect() {
         commands_.edit();
     });
     on_command(L"FilPosts", LBN_SELCHANGE, [this] { panes_.pp_file_clicked(); });
+    // FilAPT's context menu: the file it is about is chosen as a click chooses it.
+    on_message(WM_CONTEXTMENU, [this](WPARAM target, LPARAM where) -> std::optional<LRESULT> {
+        const HWND files = control(L"FilAPT");
+        if (reinterpret_cast<HWND>(target) != files) return std::nullopt;
+        if (!choose_menu_file(files, where)) return 0;
+        panes_.cl_file_clicked();
+        if (show_file_menu(window(), files, where) == FileMenuCommand::plot)
+            commands_.plot(desktop::program_folder());
+        return 0;
+    });
 
     // The drive and folder lists of both panes.
     for (auto [side, drives, folders] : {std::tuple{PaneSide::cl, L"DriveAPT", L"DirAPT"},

@@ -223,5 +223,28 @@ TEST_F(PlexoTest, AFailedPostProcessingRunIsTold) {
         << ::testing::PrintToString(log_);
 }
 
+// FilAPT's context menu: a right click chooses the file under the mouse, and "Plot", its
+// first item, looks for Backplot.exe beside the program (here the test's, without one).
+TEST_F(PlexoTest, TheFileListsMenuPlotsTheFileUnderTheMouse) {
+    start(config());
+    window_->show();
+    RECT item{};
+    const HWND files = control(L"FilAPT");
+    SendMessageW(files, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item)); // PART1.NC
+    POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(files, &at);
+    // The menu's own loop runs this timer, which picks its first item as the keyboard does.
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    SendMessageW(files, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(files), MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(state().cl_file, L"PART1.NC");
+    EXPECT_EQ(log_, Log{L"box 0 Plexo: The file cannot be plotted: Backplot was looked for as\n" +
+                        desktop::program_folder() + L"\\Backplot.exe\nand is not there."});
+}
+
 } // namespace
 } // namespace workbench::testing
