@@ -94,9 +94,12 @@ void draw_chosen(const Plot& plot, std::size_t i, const View& view, const Viewpo
     if (length <= 0) {
         const Pixel d = view.project_direction(axis);
         const double pixels = std::hypot(d.x, d.y);
-        top = pixels > 0 ? Pixel{end.x + d.x / pixels * options.tool_length_without_one,
-                                 end.y + d.y / pixels * options.tool_length_without_one}
-                         : end;
+        // A tool seen end on shows as its tip alone: the axis of a top view, rounded, is no
+        // direction on screen.
+        top = pixels > 1e-9 * view.scale()
+                  ? Pixel{end.x + d.x / pixels * options.tool_length_without_one,
+                          end.y + d.y / pixels * options.tool_length_without_one}
+                  : end;
     }
     extras.line(end, top, Pen::tool);
     if (inside(end, viewport))

@@ -228,6 +228,13 @@ TEST(DisplayList, ChosenMoveToolAndMarks) {
     const auto unknown = polylines_of(list, Pen::tool);
     ASSERT_EQ(unknown.size(), 1u);
     EXPECT_NEAR(unknown[0].back().y - unknown[0].front().y, -60, 1e-3);
+    // From above the tool is seen end on: no line, whatever the rounding of the view's axes.
+    View top(Orientation::top);
+    top.fit(plot.box(), viewport);
+    for (const auto& line :
+         polylines_of(build_display_list(plot, top, viewport, options), Pen::tool))
+        EXPECT_NEAR(std::hypot(line.back().x - line.front().x, line.back().y - line.front().y), 0,
+                    1e-3);
 
     int holes = 0, changes = 0, tips = 0;
     for (const Mark& mark : list.marks) {
