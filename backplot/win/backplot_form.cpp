@@ -21,10 +21,10 @@ constexpr Follow across_top{0, 0, 1, 0}, left_share{0, 0, picture_share, 1},
 const Control controls[] = {
     // name      kind               caption tool tip  left  top   width  height font          frame selected follow
     {L"Views",   Kind::toolbar,     L"",    L"",      0,    0,    15000, 450,   {},           {},   false,   across_top},
-    {L"Picture", Kind::picture,     L"",    L"",      0,    450,  9300,  8325,  {},           {},   false,   left_share},
+    {L"Picture", Kind::picture,     L"",    L"",      0,    450,  9300,  8280,  {},           {},   false,   left_share},
     {L"Text",    Kind::text_list,   L"",    L"",      9360, 450,  5640,  8775,  program_text, {},   false,   right_share},
     {L"Status",  Kind::status_bar,  L"",    L"",      0,    9225, 15000, 375,   {},           {},   false,   across_bottom},
-    {L"Notes",   Kind::label,       L"",    L"",      90,   8805, 9210,  390,   {},           {},   false,   notes_strip},
+    {L"Notes",   Kind::label,       L"",    L"",      90,   8760, 9210,  450,   {},           {},   false,   notes_strip},
 };
 
 const desktop::MenuItem menu[] = {

@@ -240,7 +240,9 @@ void BackplotWindow::paint(HDC dc, SIZE size) {
     if (viewport.width != picture_.viewport().width ||
         viewport.height != picture_.viewport().height)
         picture_.resize(viewport, dpi() / 96.0);
-    std::wstring message = shown(picture_.plot().message());
+    std::wstring message;
+    if (!picture_.plot().message().empty())
+        message = file_name_of(path_) + L" is not drawn: " + shown(picture_.plot().message());
     if (!waiting_path_.empty())
         message = L"Reading " + waiting_path_ + L"...";
     else if (path_.empty())

@@ -1,6 +1,9 @@
 #include "win/warnings_box.h"
 
 #include <desktop/dialog_template.h>
+#include <desktop/win32.h>
+
+#include <algorithm>
 
 namespace backplot::win {
 
@@ -12,10 +15,18 @@ INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPAR
         const auto& lines = *reinterpret_cast<const std::vector<std::wstring>*>(lparam);
         const HWND list = GetDlgItem(dialog, warnings_list_id);
         SendMessageW(list, LB_INITSTORAGE, lines.size(), lines.size() * 64);
-        for (const std::wstring& line : lines)
+        const desktop::WindowDc dc(list);
+        const desktop::Selection font(
+            dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+        LONG widest = 0;
+        for (const std::wstring& line : lines) {
             SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+            widest = std::max(widest, extent.cx);
+        }
         // Wide enough to scroll to the end of the longest line.
-        SendMessageW(list, LB_SETHORIZONTALEXTENT, 4000, 0);
+        SendMessageW(list, LB_SETHORIZONTALEXTENT, widest + 8, 0);
         return TRUE; // the focus goes to the list
     }
     case WM_COMMAND:
