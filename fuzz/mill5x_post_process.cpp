@@ -1,13 +1,41 @@
 // The whole post-processor on any CL text, on a machine the first byte picks (its kind, units,
 // limits, lengths, tolerance). Properties: a run without an error ends its NC program with M30
 // and "%", and passes its own check (a failure there is an NC program that does not follow
-// the CL path).
+// the CL path); whether it ran to its end or stopped, no block holds a number spelt nan, inf
+// or -0., and the block numbers rise.
 
 #include "fuzz_text.h"
 #include "postprocessor.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// The blocks' words: no number that a control could not read or would read as another, and
+// block numbers that rise. Only numbered lines are blocks: comments and inserted lines carry
+// the CL file's own text.
+void check_blocks(std::string_view program) {
+    long long last_number = -1;
+    for (std::size_t end; (end = program.find('\n')) != std::string_view::npos;
+         program.remove_prefix(end + 1)) {
+        const std::string_view line = program.substr(0, end);
+        if (line.empty() || line.front() != 'N') continue;
+        for (const char* bad : {"nan", "inf", "NAN", "INF", "-0. ", "-0.\r"})
+            if (line.find(bad) != std::string_view::npos) {
+                std::fprintf(stderr, "a block holds %s: %.*s\n", bad, int(line.size()),
+                             line.data());
+                std::abort();
+            }
+        const long long number = std::strtoll(std::string(line.substr(1, 20)).c_str(), nullptr, 10);
+        if (number <= last_number) std::abort();
+        last_number = number;
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const int choice = size > 0 ? data[0] : 0;
@@ -23,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choice & 128)
         s.kinematics = choice & 2 ? machine::Kind::head_b_table_c : machine::Kind::table_ac;
     const auto result = mill5x::post_process(fuzz::bytes(data, size), s, "FUZZ.APT");
+    check_blocks(result.nc_program);
     if (result.error) return 0;
     if (result.check && result.check->failure) {
         std::fprintf(stderr, "check failed at NC line %lld, CL line %lld: %s\n",
