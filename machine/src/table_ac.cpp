@@ -43,8 +43,9 @@ public:
     // The part's point is the machine's, which moves linearly, turned back by A about the A
     // axis and by C about the C axis. A point r from an axis that turns by d (radians) moves
     // by r d, bends by r d^2 and the turning bends a straight move of length l by 2 l d:
-    // |p''| <= dC^2 (|a - c| + r) + 2 dC (dA r + l) + dA^2 r + 2 dA l, r bounding the
-    // point's distance from the A axis.
+    // |p''| <= dC^2 (|a - c| + R) + 2 dC (dA r + l) + dA^2 r + 2 dA l, r bounding the
+    // point's distance from the A axis and R its distance from the A axis' point a, which the
+    // tilt keeps and which with |a - c| bounds its distance from the C axis.
     double straying_bound(const Vector& from, const Vector& to, double da, double dc, double,
                           double) const override {
         const auto from_a_axis = [&](const Vector& p) {
@@ -52,15 +53,17 @@ public:
         };
         const double l = geometry::distance(from, to);
         const double r = std::max(from_a_axis(from), from_a_axis(to)) + l;
+        const double far =
+            std::max(geometry::distance(from, a_axis_), geometry::distance(to, a_axis_)) + l;
         const double centres = geometry::distance(a_axis_, c_axis_);
-        return (dc * dc * (centres + r) + 2 * dc * (da * r + l) + da * da * r + 2 * da * l) / 8;
+        return (dc * dc * (centres + far) + 2 * dc * (da * r + l) + da * da * r + 2 * da * l) / 8;
     }
-    // The tip's distance from the A axis, and from the C axis (which leans with the table by
-    // at most the distance between the axes): the larger.
+    // The tip's distance from the A axis, and from the C axis, which is at most its distance
+    // from the A axis' point a (the tilt keeps that) and the distance between the axes: the
+    // larger.
     double lever(const Vector& tip, double) const override {
         return std::max(std::hypot(tip.y - a_axis_.y, tip.z - a_axis_.z),
-                        std::hypot(tip.x - c_axis_.x, tip.y - c_axis_.y) +
-                            geometry::distance(a_axis_, c_axis_));
+                        geometry::distance(tip, a_axis_) + geometry::distance(a_axis_, c_axis_));
     }
     char tilt_axis() const override { return 'A'; }
     bool control_adds_tool_length() const override { return true; }

@@ -106,6 +106,9 @@ TEST(Kinematics, TheTipStraysNoFartherThanTheBound) {
         {{.b = 10}, {.linear = {5, 5, 0}, .b = 10, .c = 22.5}}, // a swarf corner
         {{.b = -20}, {.b = 40}},                                // a tilt through 0
         {{.b = 80, .c = 10}, {.linear = {10, 0, 0}, .b = 100, .c = 70}},
+        // far along the table's A axis, where only the turn of C bends the path
+        {{.linear = {-300, 3, -48}, .b = -60, .c = -180},
+         {.linear = {-300, 4, -46}, .b = -45, .c = -270}},
     };
     for (const Settings* settings : {&head, &table, &mixed}) {
         const Kinematics kinematics(*settings);

@@ -419,11 +419,21 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
             writer_.number('F', 1 / piece_minutes, inverse_time_decimals);
             writer_.forget(Held::feed);
         } else if (rotary) {
-            // Per minute, the control moves the pivot point at F.
+            // Per minute, the control moves the pivot point at F, over the positions as they
+            // are written: on a short piece their rounding is much of its length.
+            const auto written = [&](const geometry::Vector& v) {
+                const double scale = std::pow(10.0, d);
+                return geometry::Vector{std::nearbyint(v.x * scale) / scale,
+                                        std::nearbyint(v.y * scale) / scale,
+                                        std::nearbyint(v.z * scale) / scale};
+            };
+            const double written_pivot =
+                distance(written(previous.linear), written(axes.linear));
             if (pivot < 1e-9)
                 warn("a move that only turns the head has no feed per minute: F is the CL "
                      "feed (INVERSE_TIME = YES gives it its time)");
-            writer_.held(Held::feed, 'F', pivot < 1e-9 ? *feed_ : pivot / piece_minutes, d);
+            writer_.held(Held::feed, 'F',
+                         written_pivot < 1e-9 ? *feed_ : written_pivot / piece_minutes, d);
         } else {
             writer_.held(Held::feed, 'F', *feed_, d);
         }

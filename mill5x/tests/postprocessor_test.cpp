@@ -96,9 +96,10 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
          "N110 G93 X12.618 Z149.977 B1. F10.\r\n",
          {},
          pivot_100},
-        // Per minute the control moves the pivot point at F: 12.618 in 0.1 min.
+        // Per minute the control moves the pivot point at F, between the positions as
+        // written: from Z150. to X12.618 Z149.977, 12.61802 in 0.1 min.
         {"LOADTL/1,LENGTH,50\nGOTO/0,0,0,0,0,1\nGOTO/10,0,0,0.0174524064,0,0.9998476952",
-         "N110 X12.618 Z149.977 B1. F126.179\r\n",
+         "N110 X12.618 Z149.977 B1. F126.18\r\n",
          {},
          machine::Settings{.pivot_distance = 100, .inverse_time = false}},
         {"CIRCLE/0,0,0,0,0,1,10\nGOTO/0,10,0", "N50 G3 X0. Y10. I-10. J0. F100.\r\n"},

@@ -1,6 +1,7 @@
 #include "commands/commands.h"
 
 #include "commands/command_lines.h"
+#include "commands/opening.h"
 
 namespace workbench {
 
@@ -114,8 +115,11 @@ void Commands::edit() {
         tell(L"File must be selected!");
         return;
     }
-    if (run(edit_command(joined_path(panes_.cl_folder(), state_.cl_file))))
+    if (const auto task_id =
+            open(edit_opening(shell_, joined_path(panes_.cl_folder(), state_.cl_file)))) {
+        state_.task_id = std::to_wstring(*task_id);
         tell(L"Result = " + state_.task_id);
+    }
 }
 
 void Commands::delete_cl_file() {
@@ -125,7 +129,7 @@ void Commands::delete_cl_file() {
 }
 
 void Commands::open_users_guide() {
-    start(users_guide_command()); // its task id is not kept in TaskId
+    open(users_guide_opening(shell_)); // its task id is not kept in TaskId
 }
 
 void Commands::install_pp() {

@@ -15,6 +15,8 @@
 
 namespace workbench {
 
+struct Opening;
+
 inline constexpr std::wstring_view program_title = L"Plexo";
 
 class Commands {
@@ -59,6 +61,9 @@ private:
     std::optional<unsigned long> start(const CommandLine& line);
     // Starts the line and keeps its task id in TaskId; the task id when it started.
     std::optional<unsigned long> run(const CommandLine& line);
+    // Starts what opens a file (opening.h), or tells why nothing does; the task id when
+    // something started.
+    std::optional<unsigned long> open(const Opening& opening);
     // Deletes the file at path once the user confirmed it; true when the user said OK.
     bool confirm_and_delete(std::wstring_view confirmation, const std::wstring& path);
 

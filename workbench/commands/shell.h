@@ -33,6 +33,16 @@ public:
     virtual bool is_file(const std::wstring& path) = 0;
     // Deletes one file; the system's reason when it could not, nothing when it did.
     virtual std::optional<std::wstring> delete_file(const std::wstring& path) = 0;
+    // The file the system would start for this program, as a command line names it (".exe"
+    // added to a name without extension; a name without folder looked for where the system
+    // looks); nothing when there is none.
+    virtual std::optional<std::wstring> program_file(const std::wstring& program) = 0;
+    // The program the system opens files of this type with (the extension with its period:
+    // ".pdf"); nothing when none is set for them.
+    virtual std::optional<std::wstring> program_for_type(const std::wstring& extension) = 0;
+    // Hands the file to the program its type opens with, shown normally with the focus; the
+    // task id is 0 when a program already running took it.
+    virtual StartResult open_document(const std::wstring& path) = 0;
 };
 
 } // namespace workbench

@@ -14,8 +14,10 @@ using testing::Log;
 const std::wstring path = L"D:\\JOBS\\P100\\PART1.APT", pp_path = L"C:\\trelvo\\bin\\MILL5X";
 const std::wstring pieces = path + L" D \\JOBS\\P100 PART1 APT";
 const std::wstring post_line = L"start " + pp_path + L" " + pieces;
-const std::wstring edit_line =
-    L"start c:\\Program Files\\windows NT\\accessories\\wordpad.exe " + path;
+const std::wstring wordpad = L"c:\\Program Files\\windows NT\\accessories\\wordpad.exe",
+                   reader = L"c:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRD32",
+                   guide = L"c:\\trelvo\\doc\\Plexo_Users_Guide.pdf";
+const std::wstring edit_line = L"start " + wordpad + L" " + path;
 const std::wstring install_line = L"start instpp.bat C:\\trelvo\\bin mill5x";
 const std::wstring ask_post = L"box 1 Plexo: Select File & PostProcessor";
 const std::wstring ask_user = L"box 1 Plexo: Select File";
@@ -44,7 +46,13 @@ const Setup fails = [](World& w) { w.shell.start_failure = reason; };
 
 using Click = std::function<void(Commands&)>;
 const Click post = &Commands::post, edit = &Commands::edit, remove = &Commands::delete_cl_file,
-            install = &Commands::install_pp;
+            install = &Commands::install_pp, help = &Commands::open_users_guide;
+// Where the programs of the definition's lines are missing: the guide and a PDF program.
+const Setup no_reader = [](World& w) {
+    w.shell.missing_programs = {reader};
+    w.shell.files.insert(guide);
+    w.shell.type_programs[L".pdf"] = L"C:\\Tools\\pdfview.exe";
+};
 const auto user = [](int number) { return [number](Commands& c) { c.user(number); }; };
 
 // One click with PART1.APT in D:\JOBS\P100 and MILL5X chosen, TaskId 77 and "mill5x" typed
@@ -71,6 +79,17 @@ const struct {
     {edit, {edit_line, result, started}},
     {edit, {edit_line, not_started(edit_line), kept}, fails},
     {edit, {L"box 0 Plexo: File must be selected!", kept}, [](World& w) { w.state.cl_file = {}; }},
+    // Without WordPad, Notepad; without either, the message says what was tried.
+    {edit,
+     {L"start notepad.exe \"" + path + L"\"", result, started},
+     [](World& w) { w.shell.missing_programs = {wordpad}; }},
+    {edit,
+     {L"box 0 Plexo: The file\n" + path + L"\ncould not be opened for editing: neither WordPad\n" +
+          wordpad + L"\nnor Notepad (notepad.exe) is on this computer.",
+      kept},
+     [](World& w) {
+         w.shell.missing_programs = {wordpad, L"notepad.exe"};
+     }},
     {remove, {ask_delete, L"delete " + path, L"reread FilAPT", ok}},
     {remove, {ask_delete, cancel}, cancels},
     {remove,
@@ -79,10 +98,26 @@ const struct {
       L"reread FilAPT", ok},
      [](World& w) { w.shell.refusal = L"Access is denied."; }},
     // The user's guide keeps no task id.
-    {&Commands::open_users_guide,
-     {L"start c:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRD32 "
-      L"c:\\trelvo\\doc\\Plexo_Users_Guide.pdf",
-      kept}},
+    {help, {L"start " + reader + L" " + guide, kept}},
+    // Without the reader, the guide opens with the program of its type; without that (or the
+    // guide) nothing can open it, and the message says what was tried.
+    {help, {L"open " + guide, kept}, no_reader},
+    {help,
+     {L"box 0 Plexo: The reader\n" + reader + L"\nis not on this computer, and no program is " +
+          L"set to open .pdf files, so the user's guide\n" + guide + L"\ncannot be opened.",
+      kept},
+     [](World& w) {
+         no_reader(w);
+         w.shell.type_programs.clear();
+     }},
+    {help,
+     {L"box 0 Plexo: The reader\n" + reader + L"\nis not on this computer, and there is no " +
+          L"user's guide\n" + guide + L"\nto open otherwise.",
+      kept},
+     [](World& w) {
+         no_reader(w);
+         w.shell.files.erase(guide);
+     }},
     {install,
      {ask_install, install_line, L"box 0 Plexo: PostProcessor installed.", L"reread FilPosts",
       started}},

@@ -5,6 +5,7 @@
 #include "commands/shell.h"
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@ struct FakeShell : Shell {
     std::set<std::wstring> files;     // the paths that name a file
     std::wstring refusal;             // when set, every deletion fails with it
     std::vector<CommandLine> started; // task ids count from 2468
+    std::set<std::wstring> missing_programs;            // every other program is found as named
+    std::map<std::wstring, std::wstring> type_programs; // by extension: ".pdf"
     // What happens while a box is open (the window handles messages meanwhile); its text.
     std::function<void(std::wstring_view)> while_box_open;
 
@@ -47,6 +50,19 @@ struct FakeShell : Shell {
         if (!refusal.empty()) return refusal;
         files.erase(path);
         return std::nullopt;
+    }
+    std::optional<std::wstring> program_file(const std::wstring& program) override {
+        if (missing_programs.contains(program)) return std::nullopt;
+        return program;
+    }
+    std::optional<std::wstring> program_for_type(const std::wstring& extension) override {
+        const auto found = type_programs.find(extension);
+        if (found == type_programs.end()) return std::nullopt;
+        return found->second;
+    }
+    StartResult open_document(const std::wstring& path) override {
+        log.push_back(L"open " + path);
+        return {2468ul, {}};
     }
     bool cancelled() { return cancels > 0 ? (--cancels, true) : false; }
 };

@@ -5,6 +5,10 @@
 
 #include <desktop/win32.h>
 
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
 namespace workbench {
 
 namespace {
@@ -104,6 +108,58 @@ bool Win32Shell::is_file(const std::wstring& path) {
 std::optional<std::wstring> Win32Shell::delete_file(const std::wstring& path) {
     if (DeleteFileW(path.c_str())) return std::nullopt;
     return last_error_message();
+}
+
+std::optional<std::wstring> Win32Shell::program_file(const std::wstring& program) {
+    // SearchPathW finds a program as CreateProcessW does: the path as it stands, or a bare
+    // name in the program's folder, the current folder, the system folders and PATH, with
+    // ".exe" added to a name without extension.
+    std::wstring found(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = SearchPathW(nullptr, program.c_str(), L".exe",
+                                         static_cast<DWORD>(found.size()), found.data(), nullptr);
+        if (length == 0) return std::nullopt;
+        if (length < found.size()) {
+            found.resize(length);
+            break;
+        }
+        found.resize(length);
+    }
+    if (!is_file_path(found)) return std::nullopt; // a folder of that name starts nothing
+    return found;
+}
+
+std::optional<std::wstring> Win32Shell::program_for_type(const std::wstring& extension) {
+    // ASSOCF_INIT_IGNOREUNKNOWN: a type without a program of its own has no answer, rather
+    // than the system's "Open with" dialog.
+    wchar_t program[2048];
+    DWORD length = 2048;
+    if (AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, extension.c_str(),
+                          L"open", program, &length) != S_OK ||
+        program[0] == L'\0')
+        return std::nullopt;
+    return std::wstring(program);
+}
+
+StartResult Win32Shell::open_document(const std::wstring& path) {
+    // The program a type opens with may be a shell extension, which needs COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.hwnd = owner_;
+    info.lpVerb = L"open";
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    const bool opened = ShellExecuteExW(&info);
+    const DWORD error = GetLastError();
+    if (SUCCEEDED(com)) CoUninitialize();
+    if (!opened) return {std::nullopt, desktop::system_message(error)};
+    if (!info.hProcess) return {0ul, {}}; // a program already running took the file
+    const DWORD task_id = GetProcessId(info.hProcess);
+    if (started_) started_(info.hProcess);
+    CloseHandle(info.hProcess);
+    return {task_id, {}};
 }
 
 } // namespace workbench

@@ -1,6 +1,7 @@
 #pragma once
 // The Shell of the running workbench: real message boxes, the input box, programs started
-// with CreateProcessW and files deleted with DeleteFileW.
+// with CreateProcessW, files deleted with DeleteFileW, and files opened by their type with
+// the system's associations.
 
 #include "commands/shell.h"
 
@@ -22,6 +23,9 @@ public:
     StartResult start(const CommandLine& line) override;
     bool is_file(const std::wstring& path) override;
     std::optional<std::wstring> delete_file(const std::wstring& path) override;
+    std::optional<std::wstring> program_file(const std::wstring& program) override;
+    std::optional<std::wstring> program_for_type(const std::wstring& extension) override;
+    StartResult open_document(const std::wstring& path) override;
 
 private:
     HWND owner_;

@@ -72,6 +72,32 @@ TEST_F(ShellTest, ReportsWhyAProgramDidNotStartOrAFileWasNotDeleted) {
     EXPECT_NE(shell.delete_file((folder / L"gone.APT").wstring()).value_or(L""), L"");
 }
 
+// The questions behind Edit's and Plexo Help's fallbacks, and a file opened by its type:
+// here a type of the test's own, which opens with the checking program.
+TEST_F(ShellTest, FindsProgramsAndOpensAFileWithTheProgramOfItsType) {
+    const std::wstring program = (folder / L"MILL5X.exe").wstring();
+    EXPECT_EQ(shell.program_file((folder / L"MILL5X").wstring()).value_or(L""), program);
+    EXPECT_TRUE(shell.program_file(L"notepad.exe")); // where the system looks
+    EXPECT_FALSE(shell.program_file(L"c:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRD32"));
+    EXPECT_FALSE(shell.program_for_type(L".nct-no-such-type"));
+
+    const std::wstring type = L".nctshelltest", command = L"nctshelltest\\shell\\open\\command",
+                       open_with = L"\"" + program + L"\" \"%1\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, type.c_str(), nullptr, REG_SZ, L"nctshelltest",
+                    sizeof L"nctshelltest");
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, command.c_str(), nullptr, REG_SZ, open_with.c_str(),
+                    static_cast<DWORD>((open_with.size() + 1) * sizeof(wchar_t)));
+    const std::wstring document = (folder / L"PART1.nctshelltest").wstring();
+    std::ofstream(folder / L"PART1.nctshelltest") << "";
+    EXPECT_NE(shell.program_for_type(L".nctshelltest").value_or(L"").find(L"MILL5X.exe"),
+              std::wstring::npos);
+    SetEnvironmentVariableW(L"NCT_EXPECTED_END", (document + L"\"").c_str());
+    EXPECT_TRUE(shell.open_document(document).task_id);
+    EXPECT_EQ(exit_code, 0u);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"nctshelltest");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, type.c_str());
+}
+
 // The input box, answered by a timer inside its modal loop as a user would.
 std::function<void(HWND)> answer;
 
