@@ -6,6 +6,7 @@
 // first picture (reading and the first display list) within 1.5 s, each display list within
 // 50 ms, less than 100 bytes a block. Build it in a Release configuration.
 
+#include "benchmark_cl_file.h"
 #include "display_list.h"
 #include "job.h"
 #include "load.h"
@@ -38,26 +39,8 @@ namespace fs = std::filesystem;
 constexpr const char* settings_text = "PIVOT_DISTANCE = 150\nC_MIN = -99999\nC_MAX = 99999\n"
                                       "CHECK = NO\n";
 
-// As MILL5X's benchmark writes it, a line at a time.
-void write_cl_file(const fs::path& path, int moves) {
-    std::ofstream cl(path, std::ios::binary);
-    cl << "PARTNO BENCHMARK\nUNITS/MM\nLOADTL/1,LENGTH,80\nSPINDL/RPM,8000,CLW\n"
-          "FEDRAT/1200\nMULTAX/ON\nFROM/0,0,100,0,0,1\n";
-    char line[160];
-    for (int n = 0; n < moves; ++n) {
-        const double t = n * 0.0001;
-        const double tilt = 0.5 * std::sin(t), turn = t;
-        const int length = std::snprintf(line, sizeof line, "GOTO/%.4f,%.4f,%.4f,%.6f,%.6f,%.6f\n",
-                                         50 * std::cos(t), 50 * std::sin(t), -5 + std::sin(3 * t),
-                                         std::sin(tilt) * std::cos(turn),
-                                         std::sin(tilt) * std::sin(turn), std::cos(tilt));
-        cl.write(line, length);
-    }
-    cl << "END\nFINI\n";
-}
-
 bool make_nc_program(const fs::path& folder, int moves) {
-    write_cl_file(folder / "BENCH.APT", moves);
+    mill5x::bench::write_cl_file(folder / "BENCH.APT", moves);
     std::ofstream(folder / "MILL5X.pptable", std::ios::binary) << settings_text;
     return mill5x::run_job(folder / "BENCH.APT", "BENCH", folder / "MILL5X.pptable").complete;
 }

@@ -4,6 +4,7 @@
 // configuration; the goals are 1.5 s with the check and 0.7 s without, with memory that does
 // not grow with the file.
 
+#include "benchmark_cl_file.h"
 #include "job.h"
 
 #include <chrono>
@@ -21,24 +22,6 @@
 #endif
 
 namespace {
-
-// The CL file is written a line at a time, so the benchmark's own memory stays small too.
-void write_cl_file(const std::filesystem::path& path, int moves) {
-    std::ofstream cl(path, std::ios::binary);
-    cl << "PARTNO BENCHMARK\nUNITS/MM\nLOADTL/1,LENGTH,80\nSPINDL/RPM,8000,CLW\n"
-          "FEDRAT/1200\nMULTAX/ON\nFROM/0,0,100,0,0,1\n";
-    char line[160];
-    for (int n = 0; n < moves; ++n) {
-        const double t = n * 0.0001;
-        const double tilt = 0.5 * std::sin(t), turn = t;
-        const int length = std::snprintf(line, sizeof line, "GOTO/%.4f,%.4f,%.4f,%.6f,%.6f,%.6f\n",
-                                         50 * std::cos(t), 50 * std::sin(t), -5 + std::sin(3 * t),
-                                         std::sin(tilt) * std::cos(turn),
-                                         std::sin(tilt) * std::sin(turn), std::cos(tilt));
-        cl.write(line, length);
-    }
-    cl << "END\nFINI\n";
-}
 
 double peak_megabytes() {
 #ifdef __linux__
@@ -93,7 +76,7 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     const fs::path folder = fs::temp_directory_path() / "mill5x_bench";
     fs::create_directories(folder);
-    write_cl_file(folder / "BENCH.APT", moves);
+    mill5x::bench::write_cl_file(folder / "BENCH.APT", moves);
     const double cl_megabytes = static_cast<double>(fs::file_size(folder / "BENCH.APT")) / 1e6;
     const double memory_before = peak_megabytes();
 
