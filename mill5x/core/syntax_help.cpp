@@ -33,16 +33,18 @@ constexpr std::array words{
                       "The operation's coordinate system: its origin and the directions of its "
                       "X and Y axes in machine coordinates. The points and tool axes that follow "
                       "are turned and moved into the machine's; the tool axis is the "
-                      "operation's Z until a GOTO gives one. Refused when the head cannot reach "
-                      "that Z direction."},
-    MajorWord{"LOADTL", "LOADTL/tool\nLOADTL/tool, LENGTH, length, ADJUST, register\n\n"
-                        "Changes the tool: spindle and coolant off (M5, M9), the settings' "
-                        "RETRACT (G53 Z0.), T.. M6, and a comment with the tool's length and "
-                        "register (H). The length, tip to spindle face, moves every programmed "
-                        "point to the head's pivot point; without LENGTH the TOOL_LENGTH of the "
-                        "settings is used. The next move comes from above: the rotary axes turn, "
-                        "X and Y move over the point, then Z comes down. Other minor words are "
-                        "passed by with a warning."},
+                      "operation's Z until a GOTO gives one. Refused when the machine cannot "
+                      "reach that Z direction."},
+    MajorWord{"LOADTL",
+              "LOADTL/tool\nLOADTL/tool, LENGTH, length, ADJUST, register\n\n"
+              "Changes the tool: spindle and coolant off (M5, M9), the settings' "
+              "RETRACT (G53 Z0.), T.. M6, and a comment with the tool's length and "
+              "register (H). Where the head tilts, the length, tip to spindle face, moves "
+              "every programmed point to the head's pivot point (without LENGTH the "
+              "settings' TOOL_LENGTH); on TABLE_AC the control adds it (G43 H). The next move "
+              "comes from above: the rotary axes turn, "
+              "X and Y move over the point, then Z comes down. Other minor words are "
+              "passed by with a warning."},
     MajorWord{"LOAD", "LOAD/TOOL, tool\nLOAD/TOOL, tool, ADJUST, register, LENGTH, length\n\n"
                       "The same as LOADTL."},
     MajorWord{"SELECT", "SELECT/TOOL, tool\n\nNames the next tool, so that the machine makes "
@@ -76,9 +78,11 @@ constexpr std::array words{
     MajorWord{"GOTO", "GOTO/x, y, z\nGOTO/x, y, z, i, j, k\n\n"
                       "Moves the tool tip to x, y, z; i, j, k is the tool axis (a direction from "
                       "the tip towards the spindle), kept from the last move when left out. The "
-                      "block holds the pivot point and the head angles B (tilt about Y) and C "
-                      "(turn about Z). Where the head's turn would take the tip farther from "
-                      "the straight path than LINEAR_TOLERANCE, points are inserted."},
+                      "block holds the machine's axes for them, as the settings' KINEMATICS "
+                      "says: the pivot point, B and C on HEAD_BC and HEAD_B_TABLE_C; the tip "
+                      "in the machine's frame, A and C on TABLE_AC. Where the rotary axes' "
+                      "turn would take the tip farther from the straight path than "
+                      "LINEAR_TOLERANCE, points are inserted."},
     MajorWord{"GODLTA", "GODLTA/dx, dy, dz\nGODLTA/d\n\n"
                         "Moves the tool tip by dx, dy, dz, or by d along the tool axis."},
     MajorWord{"CUTCOM", "CUTCOM/LEFT\nCUTCOM/RIGHT, offset\nCUTCOM/OFF\n\n"
