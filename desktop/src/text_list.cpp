@@ -29,6 +29,12 @@ void Form::set_items(std::wstring_view list, std::size_t count, ItemText text,
     state.text = std::move(text);
     state.count = std::min<std::size_t>(count, INT_MAX);
     state.longest = longest;
+    // A virtual list keeps its items' states by index: a line chosen among the old items
+    // would stay chosen among the new ones, which nothing chose. The program chooses again.
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(placed.handle, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&none));
     // The place in the list stays: a file read again shows where the user was.
     SendMessageW(placed.handle, LVM_SETITEMCOUNT, state.count, LVSICF_NOSCROLL);
     InvalidateRect(placed.handle, nullptr, TRUE);

@@ -135,6 +135,8 @@ TEST_F(ResizableFormTest, TextListHandsOutItsItemsAsTheyShow) {
     press(VK_DOWN);
     EXPECT_EQ(window.selected_item(L"Items"), 8u);
     EXPECT_EQ(window.log, (std::vector<std::wstring>{L"chosen 7", L"chosen 8"}));
+    window.set_items(L"Items", 20, [](std::size_t i) { return L"new " + std::to_wstring(i); });
+    EXPECT_EQ(window.selected_item(L"Items"), std::nullopt) << "none of the new items is chosen";
 }
 
 TEST_F(ResizableFormTest, StatusBarPartsByTwipsOrByTheirText) {

@@ -199,7 +199,8 @@ public:
     void redraw(std::wstring_view picture);
 
     // A text list's items: `count` of them, item i's text asked for as it shows. The column
-    // is as wide as item `longest`'s text or the list, whichever is wider.
+    // is as wide as item `longest`'s text or the list, whichever is wider. None of the new
+    // items is selected; the list stays scrolled where it was.
     using ItemText = std::function<std::wstring(std::size_t index)>;
     void set_items(std::wstring_view list, std::size_t count, ItemText text,
                    std::size_t longest = 0);
