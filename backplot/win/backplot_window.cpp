@@ -164,6 +164,8 @@ void BackplotWindow::open(const std::wstring& path, bool again) {
         L"Text", lines,
         [this](std::size_t index) { return shown(picture_.plot().line(index + 1)); }, longest);
     if (kept_line < lines) select_item(L"Text", kept_line);
+    // Another file, or the same one chosen anew, shows from its first line.
+    if (!again && lines > 0) SendMessageW(control(L"Text"), LVM_ENSUREVISIBLE, 0, FALSE);
     SetCursor(previous);
     show_status();
     picture_changed();

@@ -150,6 +150,22 @@ TEST_F(BackplotTest, AClickAndTheArrowKeysChooseALineAndItsMove) {
     EXPECT_TRUE(shows(50, 0, highlight));
 }
 
+TEST_F(BackplotTest, AnotherFileShowsFromItsFirstLine) {
+    const fs::path long_file = folder / L"LONG.NC";
+    std::string lines = "G0 X0 Y0 Z0\n";
+    for (int n = 1; n < 500; ++n)
+        lines += "G1 X" + std::to_string(n) + " F100\n";
+    write(long_file, lines);
+    window.open(long_file.wstring());
+    SetFocus(at(1002));
+    press(VK_END);
+    EXPECT_GT(SendMessageW(at(1002), LVM_GETTOPINDEX, 0, 0), 0);
+    const fs::path other = folder / L"OTHER.NC";
+    write(other, lines);
+    window.open(other.wstring());
+    EXPECT_EQ(SendMessageW(at(1002), LVM_GETTOPINDEX, 0, 0), 0);
+}
+
 TEST_F(BackplotTest, AFileDroppedOrChangedOnDiskIsRead) {
     // Changed: read again once it has settled, the view kept.
     write(path, std::string(square) + "(AGAIN)\n");
