@@ -72,6 +72,14 @@ void Form::notify(const NMHDR& header, LRESULT& result, bool& handled) {
             return;
         }
     }
+    if (header.code == LVN_ODFINDITEMW && lists_.contains(id)) {
+        // A letter typed in the list looks for an item that starts with it, and a virtual
+        // list must answer for its items: unanswered (0), item 0 would be chosen at every
+        // letter and the user's place lost. Program text is not looked up by its first letters.
+        handled = true;
+        result = -1;
+        return;
+    }
     if (auto handler = notifications_.find({id, header.code}); handler != notifications_.end())
         if (auto answer = handler->second(header)) {
             handled = true;

@@ -134,6 +134,8 @@ TEST_F(ResizableFormTest, TextListHandsOutItsItemsAsTheyShow) {
     SetFocus(at(Items));
     press(VK_DOWN);
     EXPECT_EQ(window.selected_item(L"Items"), 8u);
+    SendMessageW(at(Items), WM_CHAR, L'x', 1);
+    EXPECT_EQ(window.selected_item(L"Items"), 8u) << "a letter typed finds nothing";
     EXPECT_EQ(window.log, (std::vector<std::wstring>{L"chosen 7", L"chosen 8"}));
     window.set_items(L"Items", 20, [](std::size_t i) { return L"new " + std::to_wstring(i); });
     EXPECT_EQ(window.selected_item(L"Items"), std::nullopt) << "none of the new items is chosen";
