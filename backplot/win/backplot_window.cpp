@@ -114,7 +114,11 @@ std::wstring BackplotWindow::failure_text(const std::wstring& path,
     return L"The file\n" + path + L"\ncould not be read: " + reason;
 }
 
-void BackplotWindow::open(const std::wstring& path, bool again) {
+void BackplotWindow::open(const std::wstring& given, bool again) {
+    // A path relative to the folder the program started in would name another file once an
+    // open dialog has moved the current folder: the file watched, read again with other
+    // settings.
+    const std::wstring path = full_path(given);
     const FileStamp stamp = stamp_of(path);
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     FileRead read = read_file(path);

@@ -45,4 +45,14 @@ FileStamp stamp_of(const std::wstring& path) {
                 data.ftLastWriteTime.dwLowDateTime};
 }
 
+std::wstring full_path(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
 } // namespace backplot::win

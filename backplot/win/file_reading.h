@@ -18,4 +18,9 @@ FileRead read_file(const std::wstring& path);
 
 FileStamp stamp_of(const std::wstring& path);
 
+// The path made whole against the current folder as it is now; as it is when the system
+// cannot resolve it. A path kept for later must be whole: the open dialogs change the current
+// folder.
+std::wstring full_path(const std::wstring& path);
+
 } // namespace backplot::win

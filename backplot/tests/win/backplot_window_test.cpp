@@ -166,6 +166,14 @@ TEST_F(BackplotTest, AnotherFileShowsFromItsFirstLine) {
     EXPECT_EQ(SendMessageW(at(1002), LVM_GETTOPINDEX, 0, 0), 0);
 }
 
+TEST_F(BackplotTest, AFileNamedFromTheCurrentFolderIsKeptByItsFullPath) {
+    const fs::path started_in = fs::current_path();
+    fs::current_path(folder);
+    window.open(L"SQUARE.NC");
+    fs::current_path(started_in); // as an open dialog moves it
+    EXPECT_EQ(window.path(), path.wstring());
+}
+
 TEST_F(BackplotTest, AFileDroppedOrChangedOnDiskIsRead) {
     // Changed: read again once it has settled, the view kept.
     write(path, std::string(square) + "(AGAIN)\n");
