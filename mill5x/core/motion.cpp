@@ -427,8 +427,7 @@ void Post::feed_move(const cl::ToolPosition& target, const machine::Axes& to) {
                                         std::nearbyint(v.y * scale) / scale,
                                         std::nearbyint(v.z * scale) / scale};
             };
-            const double written_pivot =
-                distance(written(previous.linear), written(axes.linear));
+            const double written_pivot = distance(written(previous.linear), written(axes.linear));
             if (pivot < 1e-9)
                 warn("a move that only turns the head has no feed per minute: F is the CL "
                      "feed (INVERSE_TIME = YES gives it its time)");

@@ -180,13 +180,12 @@ TEST(PostProcessor, TheTimeOfEachKindOfMove) {
         {"LOADTL/1,LENGTH,50\nGOTO/0,0,0,0,0,1\nGOTO/10,0,0,0.0174524064,0,0.9998476952",
          &PostResult::inverse_time_minutes, 0.1, machine::Settings{.pivot_distance = 100}},
         {"CIRCLE/0,0,5,0,0,1,10\nGOTO/-10,0,-4", &PostResult::feed_minutes, 0.316698},
-        {"CYCLE/DRILL,5,MMPM,50,2\nGOTO/20,0,0", &PostResult::feed_minutes,
-         0.14 + 19.0 / 15000},
+        {"CYCLE/DRILL,5,MMPM,50,2\nGOTO/20,0,0", &PostResult::feed_minutes, 0.14 + 19.0 / 15000},
         {"DELAY/3", &PostResult::dwell_minutes, 0.05},
     };
     for (const auto& c : cases) {
-        const PostText result =
-            post_process(std::string("FEDRAT/100\nFROM/10,0,0\n") + c.cl + "\n", c.settings, "T.APT");
+        const PostText result = post_process(std::string("FEDRAT/100\nFROM/10,0,0\n") + c.cl + "\n",
+                                             c.settings, "T.APT");
         EXPECT_NEAR(result.*c.part, c.minutes, 1e-5) << c.cl;
     }
 }

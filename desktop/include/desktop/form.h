@@ -307,8 +307,8 @@ private:
         ItemText text;
         std::size_t count = 0, longest = 0;
     };
-    std::map<int, PictureState> pictures_;       // by control ID
-    std::map<int, TextListState> lists_;         // by control ID
+    std::map<int, PictureState> pictures_;  // by control ID
+    std::map<int, TextListState> lists_;    // by control ID
     std::map<int, std::vector<int>> parts_; // a status bar's part widths by its ID, twips
 };
 
