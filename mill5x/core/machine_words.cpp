@@ -88,13 +88,19 @@ void Post::end_cycle() {
     cycle_written_ = false;
 }
 
+// Compensation on, or a CUTCOM still waiting for its move (an OFF among them: the control
+// still compensates), ends before the tool leaves.
+void Post::cancel_compensation() {
+    if (compensating_ || !next_move_words_.empty()) block({"G40"});
+    compensating_ = false;
+    next_move_words_.clear();
+}
+
 void Post::tool_change(const cl::ToolLoad& load) {
     for (const std::string& word : load.passed_by)
         warn(record_.major + ": minor word " + word + " is passed by");
     end_cycle();
-    if (compensating_) block({"G40"});
-    compensating_ = false;
-    next_move_words_.clear();
+    cancel_compensation();
     restart_.clear();
     if (spindle_on_)
         restart_.push_back(numbered('S', std::lround(*spindle_speed_)) + " " + spindle_direction_);
@@ -207,9 +213,7 @@ void Post::fini(const cl::Record& r) {
 void Post::end_program() {
     end_cycle();
     cycle_.reset();
-    if (compensating_ || !next_move_words_.empty()) block({"G40"});
-    compensating_ = false;
-    next_move_words_.clear();
+    cancel_compensation();
     stop_spindle_and_coolant();
     retract();
     machine::Axes home = position_.value_or(machine::Axes{});

@@ -110,6 +110,7 @@ private:
     // the part first. True when they did.
     bool rewind(const machine::Axes& to);
     void add_cutter_compensation();
+    void cancel_compensation();
     void start_feed_block(int plane);
     void add_minutes(double minutes, double PostResult::*part);
     double feed_per_minute(const cl::Feed& feed) const;

@@ -112,6 +112,9 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
         {"CIRCLE/0,0,5,0,0,1,10\nGOTO/-10,0,-4", "N50 G3 X-10. Y0. Z-4. I-10. J0. F100."},
         {"CUTCOM/LEFT,1\nGOTO/20,0,0\nCUTCOM/OFF\nGOTO/30,0,0\nCUTCOM/RIGHT\nGOTO/0,0,0",
          "N50 G1 G41 D1 X20. F100.\r\nN60 G40 X30.\r\nN70 G42 X0.\r\n"},
+        // OFF with no move before the tool change: the control still compensates.
+        {"CUTCOM/LEFT,1\nGOTO/20,0,0\nCUTCOM/OFF\nLOADTL/2",
+         "N50 G1 G41 D1 X20. F100.\r\nN60 G40\r\nN70 M5\r\n"},
         {"PPRINT/'ROUGHING (10 MM)'\nPARTNO/'BRACKET'\nINSERT/G53 Z0 $$ to the top\nPPRINT\n"
          "CUTTER/6.8\nTOOL PATH/ROUGH-1,TOOL,EM10",
          "\r\n(ROUGHING 10 MM)\r\n(BRACKET)\r\nG53 Z0\r\n(CUTTER 6.8)\r\n"
