@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace mill5x {
@@ -88,21 +90,33 @@ void Post::godlta(const cl::Record& r) {
     move_to(path_.delta(r, *tip_), std::exchange(rapid_next_, false));
 }
 
+// CAM systems name the plane as well, before or after the offset number
+// (CUTCOM/LEFT,XYPLAN,1 or CUTCOM/LEFT,1,XYPLAN): compensation in the XY plane is the
+// control's, in another plane it would cut elsewhere, so that stops the run.
 void Post::cutcom(const cl::Record& r) {
     if (r.values.empty() || !std::holds_alternative<std::string>(r.values[0]))
         throw cl::Error("CUTCOM takes LEFT, RIGHT or OFF");
     const std::string& side = std::get<std::string>(r.values[0]);
     if (side != "LEFT" && side != "RIGHT" && side != "OFF")
         throw cl::Error("CUTCOM: unknown minor word '" + side + "'");
+    std::optional<int> offset;
+    for (std::size_t i = 1; i < r.values.size(); ++i) {
+        if (const auto* word = std::get_if<std::string>(&r.values[i])) {
+            if (*word == "XYPLAN") continue;
+            if (*word == "YZPLAN" || *word == "ZXPLAN")
+                throw cl::Error("CUTCOM: compensation in " + *word +
+                                " is not written: only in XYPLAN");
+            throw cl::Error("CUTCOM: unknown minor word '" + *word + "'");
+        }
+        const double number = cl::number_at(r, i);
+        if (side == "OFF" || offset || number < 0 || number > 999 || number != std::floor(number))
+            throw cl::Error("CUTCOM: LEFT or RIGHT may be followed by the offset number (0 to "
+                            "999) alone");
+        offset = static_cast<int>(number);
+    }
     next_move_words_ = {side == "LEFT" ? "G41" : side == "RIGHT" ? "G42" : "G40"};
     compensating_ = side != "OFF";
-    if (r.values.size() == 1) return;
-    const double offset = cl::number_at(r, 1);
-    if (side == "OFF" || r.values.size() > 2 || offset < 0 || offset > 999 ||
-        offset != std::floor(offset))
-        throw cl::Error("CUTCOM: LEFT or RIGHT may be followed by the offset number (0 to 999) "
-                        "alone");
-    next_move_words_.push_back("D" + std::to_string(static_cast<int>(offset)));
+    if (offset) next_move_words_.push_back("D" + std::to_string(*offset));
 }
 
 void Post::add_cutter_compensation() {

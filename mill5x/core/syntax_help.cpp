@@ -85,9 +85,11 @@ constexpr std::array words{
                       "LINEAR_TOLERANCE, points are inserted."},
     MajorWord{"GODLTA", "GODLTA/dx, dy, dz\nGODLTA/d\n\n"
                         "Moves the tool tip by dx, dy, dz, or by d along the tool axis."},
-    MajorWord{"CUTCOM", "CUTCOM/LEFT\nCUTCOM/RIGHT, offset\nCUTCOM/OFF\n\n"
+    MajorWord{"CUTCOM", "CUTCOM/LEFT\nCUTCOM/RIGHT, offset\nCUTCOM/LEFT, XYPLAN, offset\n"
+                        "CUTCOM/OFF\n\n"
                         "Cutter radius compensation left (G41), right (G42) or off (G40), with "
-                        "the offset number as D, written with the next move."},
+                        "the offset number as D, written with the next move. XYPLAN may stand "
+                        "before or after the offset; YZPLAN and ZXPLAN stop the run."},
     MajorWord{"CIRCLE", "CIRCLE/x, y, z, i, j, k, r\nGOTO/x, y, z\n\n"
                         "An arc about the centre x, y, z and the axis i, j, k (along X, Y or Z) "
                         "with radius r, counter-clockwise about the axis, to the point of the "

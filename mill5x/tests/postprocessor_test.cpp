@@ -112,6 +112,11 @@ TEST(PostProcessor, ClFragmentsGiveTheseBlocks) {
         {"CIRCLE/0,0,5,0,0,1,10\nGOTO/-10,0,-4", "N50 G3 X-10. Y0. Z-4. I-10. J0. F100."},
         {"CUTCOM/LEFT,1\nGOTO/20,0,0\nCUTCOM/OFF\nGOTO/30,0,0\nCUTCOM/RIGHT\nGOTO/0,0,0",
          "N50 G1 G41 D1 X20. F100.\r\nN60 G40 X30.\r\nN70 G42 X0.\r\n"},
+        // The plane named as CAM systems write it, before or after the offset.
+        {"CUTCOM/LEFT,XYPLAN,1\nGOTO/20,0,0\nCUTCOM/RIGHT,2,XYPLAN\nGOTO/30,0,0",
+         "N50 G1 G41 D1 X20. F100.\r\nN60 G42 D2 X30.\r\n"},
+        {"CUTCOM/LEFT,ZXPLAN,1", stop,
+         "line 3: error: CUTCOM: compensation in ZXPLAN is not written: only in XYPLAN"},
         // OFF with no move before the tool change: the control still compensates.
         {"CUTCOM/LEFT,1\nGOTO/20,0,0\nCUTCOM/OFF\nLOADTL/2",
          "N50 G1 G41 D1 X20. F100.\r\nN60 G40\r\nN70 M5\r\n"},
